@@ -1,0 +1,10 @@
+// The figure shown at start-up, from data/sample/ below the program's folder.
+#pragma once
+
+struct AppState;
+class Window;
+
+inline constexpr char kSampleFigurePath[] = "/data/sample/nubo01.nbo";
+
+// Loads, zooms and draws the sample; a failure is shown in a box titled "エラー" and leaves the figure as it was.
+void LoadSampleFigure(AppState& s, Window& w);

@@ -1,0 +1,43 @@
+// QMessageBox with the buttons, icons and default title the operations ask for.
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+QMessageBox::Icon ToIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+}  // namespace
+
+MessageAnswer ShowMessageBox(QWidget* parent, const Message& m) {
+  QMessageBox box(ToIcon(m.icon), m.title.isEmpty() ? QString::fromUtf8(kMessageBoxTitle) : m.title, m.text,
+                  QMessageBox::NoButton, parent);
+  // Our own texts, so the buttons read right even where Qt's translation is missing.
+  struct Choice {
+    QMessageBox::StandardButton button;
+    const char* text;
+    MessageAnswer answer;
+  };
+  std::vector<Choice> choices;
+  switch (m.buttons) {
+    case MessageButtons::Ok: choices = {{QMessageBox::Ok, "OK", MessageAnswer::Ok}}; break;
+    case MessageButtons::OkCancel:
+      choices = {{QMessageBox::Ok, "OK", MessageAnswer::Ok}, {QMessageBox::Cancel, "キャンセル", MessageAnswer::Cancel}};
+      break;
+    case MessageButtons::YesNo:
+      choices = {{QMessageBox::Yes, "はい(&Y)", MessageAnswer::Yes}, {QMessageBox::No, "いいえ(&N)", MessageAnswer::No}};
+      break;
+  }
+  for (const Choice& c : choices) box.addButton(c.button)->setText(QString::fromUtf8(c.text));
+  const int pressed = box.exec();
+  for (const Choice& c : choices) {
+    if (pressed == c.button) return c.answer;
+  }
+  return choices.size() > 1 ? choices.back().answer : MessageAnswer::Ok;
+}

@@ -1,0 +1,42 @@
+// picFigBox and the view boxes: widgets that paint a persistent image.
+#include "platform/picture_box.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::BlockCopyFrom(const QImage& source) {
+  const QSize pixels = size() * source.devicePixelRatio();
+  if (picture_.size() != pixels || picture_.devicePixelRatio() != source.devicePixelRatio()) {
+    picture_ = QImage(pixels, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(source.devicePixelRatio());
+  }
+  QPainter p(&picture_);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(QPointF(0, 0), source);
+}
+
+void PictureBox::Erase() {
+  picture_.fill(QColor(background_.r, background_.g, background_.b));
+  update();
+}
+
+void PictureBox::SetBackground(Rgb colour) { background_ = colour; }
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.fillRect(event->rect(), QColor(background_.r, background_.g, background_.b));
+  p.drawImage(QPointF(0, 0), picture_);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+  const qreal ratio = devicePixelRatioF();
+  QImage resized(event->size() * ratio, QImage::Format_RGB32);
+  resized.setDevicePixelRatio(ratio);
+  resized.fill(QColor(background_.r, background_.g, background_.b));
+  picture_ = resized;
+}

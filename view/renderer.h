@@ -1,0 +1,18 @@
+// The figure renderer: builds the redraw's display list and hands it to the window with the turn sound.
+#pragma once
+
+#include <QString>
+
+#include "view/display_list.h"
+
+struct AppState;
+class Window;
+
+// Steps 1 to 6 of a redraw, for a back buffer whose current background is `background`.
+DisplayList BuildRedrawList(const AppState& s, Rgb background);
+
+// The pointer coordinate text: "x= 20 y= 0 z=40".
+QString CoordinateText(float x, float y, float z);
+
+void RedrawFigure(const AppState& s, Window& w);
+void PlayTurnSound(Window& w);
