@@ -2,14 +2,15 @@
 #include "figure/number_format.h"
 
 #include <charconv>
-#include <cstdio>
 #include <string>
 
 QByteArray FormatFileNumber(float v) {
   char buf[32];
-  // %G switches to the exponent form below 1E-04 and from 1E+07 on, and drops trailing zeros.
-  std::snprintf(buf, sizeof buf, "%.7G", v == 0 ? 0.0 : static_cast<double>(v));
-  QByteArray digits(buf);
+  // As printf's %.7G: the exponent form below 1E-04 and from 1E+07 on, no trailing zeros.
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v == 0 ? 0.0 : static_cast<double>(v),
+                                       std::chars_format::general, 7);
+  QByteArray digits(buf, ec == std::errc() ? end - buf : 0);
+  if (const qsizetype e = digits.indexOf('e'); e >= 0) digits[e] = 'E';
   if (digits.startsWith("0.")) digits.remove(0, 1);
   if (digits.startsWith("-0.")) digits.remove(1, 1);
   QByteArray out;
@@ -30,8 +31,10 @@ std::optional<double> ParseFileNumber(QStringView item) {
   }
   const char* first = text.data();
   const char* last = first + text.size();
-  if (first != last && *first == '+') ++first;
-  if (first != last && *first == '+') return std::nullopt;
+  if (first != last && *first == '+') {
+    ++first;
+    if (first != last && (*first == '+' || *first == '-')) return std::nullopt;  // one sign only
+  }
   double value = 0;
   const auto [end, ec] = std::from_chars(first, last, value);
   if (ec != std::errc() || end != last) return std::nullopt;

@@ -5,21 +5,31 @@
 #include <QLineF>
 #include <QPainter>
 #include <QVarLengthArray>
+#include <optional>
 #include <variant>
 
 namespace {
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// Cosmetic pens take the raster engine's fast line paths. Their width is in device pixels,
+// so it is scaled by the pixel ratio to keep lines as thick as on an ordinary screen.
+QPen Pen(Rgb c, int width, qreal ratio) {
+  QPen pen(ToQColor(c), width * ratio);
+  pen.setCosmetic(true);
+  return pen;
+}
+
 // Maps view units to device-independent pixels through the logical window of the last ScalePrim.
+// A point lands on a pixel's centre, so one-pixel lines on whole pixels stay crisp with antialiasing.
 struct Mapping {
   double left = 0, top = 0, sx = 1, sy = 1;
-  QPointF operator()(ViewPoint p) const { return {(p.x - left) * sx, (p.y - top) * sy}; }
+  QPointF operator()(ViewPoint p) const { return {(p.x - left) * sx + 0.5, (p.y - top) * sy + 0.5}; }
 };
 
 class Rasteriser {
  public:
-  Rasteriser(QImage& image, QSize size, Rgb& background) : painter_(&image), size_(size), background_(background) {
-    painter_.setRenderHint(QPainter::Antialiasing);
+  Rasteriser(QImage& image, QSize size, Rgb& background)
+      : painter_(&image), size_(size), ratio_(image.devicePixelRatio()), background_(background) {
     painter_.setBrush(Qt::NoBrush);
   }
   ~Rasteriser() { Flush(); }
@@ -42,9 +52,12 @@ class Rasteriser {
   }
   void operator()(const CirclePrim& c) {
     Flush();
-    painter_.setPen(QPen(ToQColor(c.colour), c.width));
+    painter_.setPen(Pen(c.colour, c.width, ratio_));
     const double r = c.radius * map_.sx;
+    // Only the few marker circles are smoothed: antialiased figure lines would cost several times more.
+    painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.drawEllipse(map_(c.centre), r, r);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
   }
   void operator()(const TextPrim& t) {
     Flush();
@@ -54,21 +67,29 @@ class Rasteriser {
   }
 
  private:
+  // A fill waits until something is drawn over it, so a clear straight followed by a new
+  // background colour costs one pass over the buffer, not two.
   void Fill(Rgb colour) {
     Flush();
-    painter_.fillRect(QRect(QPoint(0, 0), size_), ToQColor(colour));
+    fill_ = colour;
   }
   void Flush() {
+    if (fill_) {
+      painter_.fillRect(QRect(QPoint(0, 0), size_), ToQColor(*fill_));
+      fill_.reset();
+    }
     if (lines_.isEmpty()) return;
-    painter_.setPen(QPen(ToQColor(pen_), penWidth_));
+    painter_.setPen(Pen(pen_, penWidth_, ratio_));
     painter_.drawLines(lines_.constData(), static_cast<int>(lines_.size()));
     lines_.clear();
   }
 
   QPainter painter_;
   QSize size_;
+  qreal ratio_;
   Rgb& background_;
   Mapping map_;
+  std::optional<Rgb> fill_;
   QVarLengthArray<QLineF, 1024> lines_;
   Rgb pen_;
   int penWidth_ = 1;

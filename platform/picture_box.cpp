@@ -34,9 +34,11 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
-  const qreal ratio = devicePixelRatioF();
+  const qreal ratio = picture_.isNull() ? devicePixelRatioF() : picture_.devicePixelRatio();
+  if (picture_.size() == event->size() * ratio) return;  // a deferred resize must not wipe the picture
   QImage resized(event->size() * ratio, QImage::Format_RGB32);
   resized.setDevicePixelRatio(ratio);
   resized.fill(QColor(background_.r, background_.g, background_.b));
+  QPainter(&resized).drawImage(QPointF(0, 0), picture_);
   picture_ = resized;
 }

@@ -18,7 +18,12 @@ class WavePlayer : public QObject {
   void Play(const QString& file, bool wait);
 
  private:
-  QHash<QString, QSoundEffect*> effects_;
+  // The loaded effect for `file`, made on first use; nullptr for a file that is not a playable wave
+  // or when there is no audio output.
+  QSoundEffect* EffectFor(const QString& file);
+
+  QHash<QString, QSoundEffect*> effects_;  // children of this player
+  QHash<QString, double> seconds_;         // each effect's playing time
 };
 
 // Playing time of a PCM wave file from its header; a negative value when it is not one.

@@ -23,6 +23,16 @@ FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
   // Normal layout until the window layouts take over.
   client->setFixedSize(640, 450);
   PlaceCanvas(QRect(2, 2, 488, 446));
+  CentreOnScreen();
+}
+
+void FrmNuboWin::CentreOnScreen() {
+  adjustSize();
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  const QSize frame = frameGeometry().size();
+  move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
 }
 
 FrmNuboWin::~FrmNuboWin() = default;

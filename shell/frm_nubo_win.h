@@ -24,6 +24,7 @@ class FrmNuboWin : public QMainWindow, public Window {
 
   // Places the canvas pair, in device-independent pixels of the client area.
   void PlaceCanvas(const QRect& rect);
+  void CentreOnScreen();
 
   PictureBox* picFigBox = nullptr;
   BackBuffer picbkgFigBox;

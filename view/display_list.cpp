@@ -12,6 +12,9 @@ template <class... F>
 struct Overload : F... {
   using F::operator()...;
 };
+// clang before 17 does not deduce aggregate template arguments by itself.
+template <class... F>
+Overload(F...) -> Overload<F...>;
 }  // namespace
 
 QString Describe(const Primitive& p) {

@@ -1,0 +1,41 @@
+// The view transform and the figure file format on a full 650-line figure.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include "bench_figure.h"
+#include "figure/figure_file.h"
+#include "view/compute_view.h"
+
+static void BM_ComputeView(benchmark::State& st) {
+  AppState s = BenchFigure();
+  for (auto _ : st) {
+    ComputeView(s);
+    benchmark::DoNotOptimize(s.msngViewLineX.data());
+    s.mintAngleH = static_cast<int16_t>((s.mintAngleH + 5) % 360);
+  }
+}
+BENCHMARK(BM_ComputeView)->Repetitions(5)->ReportAggregatesOnly(true);
+
+static void BM_WriteFigureFile(benchmark::State& st) {
+  AppState s = BenchFigure();
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bench.nbo"));
+  QString error;
+  for (auto _ : st) {
+    if (!WriteFigureFile(path, s, error)) st.SkipWithError("write failed");
+  }
+}
+BENCHMARK(BM_WriteFigureFile)->Repetitions(5)->ReportAggregatesOnly(true);
+
+static void BM_ReadFigureFile(benchmark::State& st) {
+  AppState s = BenchFigure();
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bench.nbo"));
+  QString error;
+  WriteFigureFile(path, s, error);
+  for (auto _ : st) {
+    if (!ReadFigureFile(path, s, error)) st.SkipWithError("read failed");
+  }
+}
+BENCHMARK(BM_ReadFigureFile)->Repetitions(5)->ReportAggregatesOnly(true);

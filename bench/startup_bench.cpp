@@ -1,0 +1,49 @@
+// Peak resident memory of the first window with the sample figure, as the program opens it.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "figure/app_state.h"
+#include "figure/sample_figure.h"
+#include "shell/frm_nubo_win.h"
+
+namespace {
+// The program's folder is the app folder of the build tree, where the sample figure lies.
+class BenchWindow : public FrmNuboWin {
+ public:
+  using FrmNuboWin::FrmNuboWin;
+  QString ProgramFolder() const override { return QStringLiteral(NUBORO_APP_DIR); }
+};
+}  // namespace
+
+static void BM_FirstWindowPeakMemory(benchmark::State& st) {
+  for (auto _ : st) {
+    QTranslator qtJapanese;
+    if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QApplication::installTranslator(&qtJapanese);
+    }
+    AppState state;
+    BenchWindow window(state);
+    InitialiseApplicationState(state);
+    LoadSampleFigure(state, window);
+    window.show();
+    QApplication::processEvents();
+    QApplication::removeTranslator(&qtJapanese);
+  }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  st.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_FirstWindowPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

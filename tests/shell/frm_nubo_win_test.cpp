@@ -1,0 +1,73 @@
+// The first window as a learner sees it: the sample figure, white lines on dark green.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include "figure/app_state.h"
+#include "figure/sample_figure.h"
+#include "platform/picture_box.h"
+#include "shell/frm_nubo_win.h"
+
+namespace {
+class TestWindow : public FrmNuboWin {
+ public:
+  using FrmNuboWin::FrmNuboWin;
+  QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
+};
+
+struct Colours {
+  int green = 0, white = 0, other = 0;
+};
+
+Colours Count(const QImage& image) {
+  Colours c;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y) & 0xFFFFFF;
+      if (p == 0x003300) ++c.green;
+      else if (p == 0xFFFFFF) ++c.white;
+      else ++c.other;
+    }
+  }
+  return c;
+}
+}  // namespace
+
+TEST(FirstWindow, ShowsTheSampleFigureInWhiteOnDarkGreen) {
+  AppState state;
+  TestWindow window(state);
+  InitialiseApplicationState(state);
+  LoadSampleFigure(state, window);
+  window.show();
+  QApplication::processEvents();
+
+  EXPECT_EQ(state.mintLineCount, 12);
+  EXPECT_EQ(state.mintAngleH, -45);
+  EXPECT_EQ(state.mintAngleV, 30);
+  EXPECT_NEAR(state.msngZoom, 225 / (130.0 * 2 / 3), 1e-5);  // from the stored centre (50, 40, 40)
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("立体ヌボロ for Windows Ver3.1"));
+
+  const QImage shown = window.picFigBox->grab().toImage();
+  const Colours c = Count(shown);
+  EXPECT_GT(c.green, shown.width() * shown.height() * 9 / 10);
+  EXPECT_GT(c.white, 500) << "the figure's lines";
+  EXPECT_EQ(c.other, 0) << "lines are drawn without smoothing, in the two colours only";
+  if (::testing::Test::HasFailure()) shown.save(QDir::temp().filePath(QStringLiteral("first-window.png")));
+}
+
+TEST(FirstWindow, ShownPictureSurvivesBeingCovered) {
+  AppState state;
+  TestWindow window(state);
+  InitialiseApplicationState(state);
+  LoadSampleFigure(state, window);
+  window.show();
+  QApplication::processEvents();
+  const QImage before = window.picFigBox->Picture();
+  window.picFigBox->hide();
+  window.picFigBox->show();
+  QApplication::processEvents();
+  EXPECT_EQ(window.picFigBox->grab().toImage().convertToFormat(QImage::Format_RGB32),
+            before.convertToFormat(QImage::Format_RGB32));
+}
