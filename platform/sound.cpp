@@ -84,13 +84,15 @@ WavePlayer::~WavePlayer() = default;
 
 QSoundEffect* WavePlayer::EffectFor(const QString& file) {
   if (QSoundEffect* effect = effects_.value(file)) return effect;
+  if (unplayable_.contains(file)) return nullptr;
   // Checked here so that a missing or broken file never reaches Qt, which would warn about it.
-  if (!QFileInfo(file).isFile()) return nullptr;
-  const double seconds = WaveDurationSeconds(file);
-  if (seconds < 0) return nullptr;
+  const double seconds = QFileInfo(file).isFile() ? WaveDurationSeconds(file) : -1;
   // Without an output Qt reports an effect as playing for ever; there is nothing to hear anyway.
   // Asked only now, since the first question about devices makes Qt Multimedia log its setup.
-  if (QMediaDevices::defaultAudioOutput().isNull()) return nullptr;
+  if (seconds < 0 || QMediaDevices::defaultAudioOutput().isNull()) {
+    unplayable_.insert(file);
+    return nullptr;
+  }
   auto* effect = new QSoundEffect(this);
   effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
   effects_.insert(file, effect);

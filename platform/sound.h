@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QObject>
 #include <QString>
 
@@ -24,6 +25,7 @@ class WavePlayer : public QObject {
 
   QHash<QString, QSoundEffect*> effects_;  // children of this player
   QHash<QString, double> seconds_;         // each effect's playing time
+  QSet<QString> unplayable_;               // asked once: the turn click comes with every redraw
 };
 
 // Playing time of a PCM wave file from its header; a negative value when it is not one.
