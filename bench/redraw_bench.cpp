@@ -58,12 +58,3 @@ static void BM_BlockCopyOnly(benchmark::State& st) {
 BENCHMARK(BM_BuildListOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RasteriseOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BlockCopyOnly)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -3,11 +3,11 @@
 #include <sys/resource.h>
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 #include "figure/app_state.h"
 #include "figure/sample_figure.h"
+#include "platform/translation.h"
 #include "shell/frm_nubo_win.h"
 
 namespace {
@@ -22,9 +22,7 @@ class BenchWindow : public FrmNuboWin {
 static void BM_FirstWindowPeakMemory(benchmark::State& st) {
   for (auto _ : st) {
     QTranslator qtJapanese;
-    if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-      QApplication::installTranslator(&qtJapanese);
-    }
+    InstallToolkitJapanese(qtJapanese);
     AppState state;
     BenchWindow window(state);
     InitialiseApplicationState(state);
@@ -38,12 +36,3 @@ static void BM_FirstWindowPeakMemory(benchmark::State& st) {
   st.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 BENCHMARK(BM_FirstWindowPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

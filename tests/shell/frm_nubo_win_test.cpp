@@ -33,16 +33,22 @@ Colours Count(const QImage& image) {
   }
   return c;
 }
+
+// The first window as the program opens it.
+class FirstWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitialiseApplicationState(state);
+    LoadSampleFigure(state, window);
+    window.show();
+    QApplication::processEvents();
+  }
+  AppState state;
+  TestWindow window{state};
+};
 }  // namespace
 
-TEST(FirstWindow, ShowsTheSampleFigureInWhiteOnDarkGreen) {
-  AppState state;
-  TestWindow window(state);
-  InitialiseApplicationState(state);
-  LoadSampleFigure(state, window);
-  window.show();
-  QApplication::processEvents();
-
+TEST_F(FirstWindow, ShowsTheSampleFigureInWhiteOnDarkGreen) {
   EXPECT_EQ(state.mintLineCount, 12);
   EXPECT_EQ(state.mintAngleH, -45);
   EXPECT_EQ(state.mintAngleV, 30);
@@ -57,13 +63,7 @@ TEST(FirstWindow, ShowsTheSampleFigureInWhiteOnDarkGreen) {
   if (::testing::Test::HasFailure()) shown.save(QDir::temp().filePath(QStringLiteral("first-window.png")));
 }
 
-TEST(FirstWindow, ShownPictureSurvivesBeingCovered) {
-  AppState state;
-  TestWindow window(state);
-  InitialiseApplicationState(state);
-  LoadSampleFigure(state, window);
-  window.show();
-  QApplication::processEvents();
+TEST_F(FirstWindow, ShownPictureSurvivesBeingCovered) {
   const QImage before = window.picFigBox->Picture();
   window.picFigBox->hide();
   window.picFigBox->show();
