@@ -1,59 +1,238 @@
-// The main window: owns the display canvas, the back buffer and the sound player.
+// The main window: canvases, key preview, and the Window operations over its Qt controls.
 #include "shell/frm_nubo_win.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
+#include "construction/virtual_keys.h"
 #include "figure/app_state.h"
+#include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/sound.h"
+#include "shell/frm_about.h"
+#include "shell/wood_panel.h"
 
 namespace {
-constexpr char kCaption[] = "立体ヌボロ for Windows Ver3.1";
+PictureBox* NewCanvas(QWidget* parent, const char* name) {
+  auto* box = new PictureBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->SetBackground(kDarkGreen);
+  return box;
 }
+}  // namespace
 
 FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), sound_(new WavePlayer(this)) {
-  setWindowTitle(QString::fromUtf8(kCaption));
-  auto* client = new QWidget(this);
-  setCentralWidget(client);
-  picFigBox = new PictureBox(client);
-  picFigBox->SetBackground(kDarkGreen);
-  // Normal layout until the window layouts take over.
-  client->setFixedSize(640, 450);
-  PlaceCanvas(QRect(2, 2, 488, 446));
-  CentreOnScreen();
+    : QMainWindow(parent), state_(state), context_{state, *this, watchman_}, sound_(new WavePlayer(this)) {
+  client_ = new QWidget(this);
+  setCentralWidget(client_);
+  BuildMenus();
+  BuildToolbar();
+  picFigBox = NewCanvas(client_, "picFigBox");
+  picFrontView = NewCanvas(client_, "picFrontView");
+  picTopVIew = NewCanvas(client_, "picTopVIew");
+  picSideView = NewCanvas(client_, "picSideView");
+  for (PictureBox* box : {picFigBox, picFrontView, picTopVIew, picSideView}) controls_.insert(box->objectName(), box);
+  BuildPictureButtons();
+  BuildStatusBar();
+  BuildTimers();
+  setWindowTitle(kBaseTitle.toString());
+  SetClientSize(QSize(640, 450));
+  qApp->installEventFilter(this);
 }
 
-void FrmNuboWin::CentreOnScreen() {
-  adjustSize();
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->geometry();
-  const QSize frame = frameGeometry().size();
-  move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+FrmNuboWin::~FrmNuboWin() {
+  qApp->removeEventFilter(this);
+  delete frmAbout_;
+  delete help_;
 }
 
-FrmNuboWin::~FrmNuboWin() = default;
+QObject* FrmNuboWin::Control(const QString& name) const { return controls_.value(name); }
 
-void FrmNuboWin::PlaceCanvas(const QRect& rect) {
-  picFigBox->setGeometry(rect);
-  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  picbkgFigBox.Resize(rect.size(), screen ? screen->devicePixelRatio() : 1.0);
-}
+QAction* FrmNuboWin::MenuItem(const QString& name) const { return qobject_cast<QAction*>(Control(name)); }
 
 void FrmNuboWin::DrawFigure(const DisplayList& list) {
   picbkgFigBox.Rasterise(list);
   picFigBox->BlockCopyFrom(picbkgFigBox.Image());
-  // Synchronous, so every frame of an animation reaches the screen.
+  // Synchronous, so that every frame of an animation reaches the screen.
   picFigBox->repaint();
 }
 
 Rgb FrmNuboWin::FigureBackground() const { return picbkgFigBox.Background(); }
+
+void FrmNuboWin::EraseFigureBox() { picFigBox->Erase(); }
 
 void FrmNuboWin::PlayWave(const QString& path, bool wait) { sound_->Play(ProgramFolder() + u'/' + path, wait); }
 
 MessageAnswer FrmNuboWin::ShowMessage(const Message& m) { return ShowMessageBox(this, m); }
 
 QString FrmNuboWin::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+
+void FrmNuboWin::SetEnabled(const QString& control, bool on) {
+  QObject* c = Control(control);
+  if (auto* a = qobject_cast<QAction*>(c)) a->setEnabled(on);
+  else if (auto* w = qobject_cast<QWidget*>(c)) w->setEnabled(on);
+}
+
+bool FrmNuboWin::IsEnabled(const QString& control) const {
+  QObject* c = Control(control);
+  if (auto* a = qobject_cast<QAction*>(c)) return a->isEnabled();
+  if (auto* w = qobject_cast<QWidget*>(c)) return w->isEnabled();
+  return true;
+}
+
+void FrmNuboWin::SetChecked(const QString& menuItem, bool on) {
+  if (!checked_.contains(menuItem)) return;
+  checked_[menuItem] = on;
+  MenuItem(menuItem)->setChecked(on);
+}
+
+bool FrmNuboWin::IsChecked(const QString& menuItem) const { return checked_.value(menuItem); }
+
+void FrmNuboWin::SetVisible(const QString& control, bool on) {
+  if (auto* w = qobject_cast<QWidget*>(Control(control))) w->setVisible(on);
+}
+
+void FrmNuboWin::Place(const QString& control, const QRect& rect) {
+  if (control == u"picbkgFigBox") {
+    backBufferRect_ = rect;
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    picbkgFigBox.Resize(rect.size(), s ? s->devicePixelRatio() : 1.0);
+  } else if (auto* w = qobject_cast<QWidget*>(Control(control))) {
+    w->setGeometry(rect);
+  }
+}
+
+QRect FrmNuboWin::Placement(const QString& control) const {
+  if (control == u"picbkgFigBox") return backBufferRect_;
+  auto* w = qobject_cast<QWidget*>(Control(control));
+  return w ? w->geometry() : QRect();
+}
+
+// The client area is everything below the menu bar; toolbar and status bar are docked inside it.
+void FrmNuboWin::SetClientSize(const QSize& size) {
+  client_->setFixedSize(size);
+  LayOutBars();
+  setFixedSize(size.width(), size.height() + menuBar()->sizeHint().height());
+}
+
+void FrmNuboWin::LayOutBars() {
+  const QSize size = client_->size();
+  tlbToolBar->setGeometry(0, 0, size.width(), ToolbarHeight());
+  sbrConditionNow->setGeometry(0, size.height() - StatusBarHeight(), size.width(), StatusBarHeight());
+}
+
+void FrmNuboWin::CentreOnScreen() {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect area = s->geometry();
+  const QSize frame = frameGeometry().size();
+  // No clamping: on a screen smaller than the window it extends past the edges, centred.
+  move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+QSize FrmNuboWin::ScreenSize() const {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? s->size() : QSize(640, 480);
+}
+
+int FrmNuboWin::ToolbarHeight() const { return tlbToolBar->sizeHint().height(); }
+int FrmNuboWin::StatusBarHeight() const { return sbrConditionNow->sizeHint().height(); }
+
+QString FrmNuboWin::Title() const { return windowTitle(); }
+void FrmNuboWin::SetTitle(const QString& title) { setWindowTitle(title); }
+
+void FrmNuboWin::SetExplanationText(const QString& text) { sbrExplanation->setText(text); }
+void FrmNuboWin::SetAngleText(const QString& text) { sbrAngle->setText(text); }
+
+void FrmNuboWin::SetPanelWidths(int explanation, int angle) {
+  sbrExplanation->setFixedWidth(explanation);
+  sbrAngle->setMinimumWidth(angle);
+}
+
+QString FrmNuboWin::DialogFileName() const { return dialogFileName_; }
+
+void FrmNuboWin::SetTimerInterval(const QString& timer, int milliseconds) {
+  auto* t = qobject_cast<QTimer*>(Control(timer));
+  if (!t) return;
+  t->setInterval(milliseconds);
+  if (t->property("designRunning").toBool() && milliseconds > 0 && !t->isActive()) t->start();
+}
+
+void FrmNuboWin::SetTimerRunning(const QString& timer, bool running) {
+  auto* t = qobject_cast<QTimer*>(Control(timer));
+  if (!t) return;
+  t->setProperty("designRunning", running);
+  running&& t->interval() > 0 ? t->start() : t->stop();
+}
+
+void FrmNuboWin::SetKeyPreview(bool on) { keyPreview_ = on; }
+
+void FrmNuboWin::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void FrmNuboWin::FocusFigureBox() { picFigBox->setFocus(Qt::OtherFocusReason); }
+
+void FrmNuboWin::LoadAboutWindow() {
+  if (!frmAbout_) {
+    frmAbout_ = new FrmAbout();
+    connect(frmAbout_, &FrmAbout::okClicked, this, &FrmNuboWin::UnloadAboutWindow);
+  }
+  frmAbout_->Fit();
+}
+
+void FrmNuboWin::ShowAboutWindow(const QString& picture, bool withOkButton) {
+  LoadAboutWindow();
+  frmAbout_->ShowPicture(ProgramFolder() + u'/' + picture, withOkButton);
+}
+
+void FrmNuboWin::UnloadAboutWindow() {
+  if (frmAbout_) frmAbout_->close();
+}
+
+void FrmNuboWin::OpenHelpFile(const QString& path) {
+  if (!help_) help_ = new HelpViewer();
+  help_->OpenContents(path);
+}
+
+void FrmNuboWin::ShowMainWindow() {
+  show();
+  FocusFigureBox();
+}
+
+void FrmNuboWin::EndProgram() {
+  ending_ = true;
+  close();
+}
+
+// Key preview: every key-down anywhere in this window reaches the dispatcher before the focused control.
+bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !keyPreview_) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const int16_t vk = VirtualKeyFromQt(key->key());
+  if (vk == 0) return false;
+  KeyDown(context_, MainDispatchTables(), vk, ModifierState(key->modifiers()));
+  return true;
+}
+
+// The close box asks the same as the quit command; the program itself decides whether to end.
+void FrmNuboWin::closeEvent(QCloseEvent* event) {
+  if (ending_) {
+    if (frmAbout_) frmAbout_->close();
+    if (help_) help_->close();
+    event->accept();
+    return;
+  }
+  event->ignore();
+  CloseRequest(context_, MainDispatchTables());
+}

@@ -1,14 +1,28 @@
-// The main window frmNuboWin: the canvases and what the operations need of the window.
+// The main window frmNuboWin: its controls, and what the operations need of the window.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
 
+#include "construction/dispatch.h"
 #include "platform/back_buffer.h"
+#include "platform/help_viewer.h"
+#include "shell/frm_about.h"
+#include "shell/status_bar.h"
 #include "shell/window.h"
 
 struct AppState;
 class PictureBox;
+class QAction;
+class QLabel;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
 class WavePlayer;
+class WoodPanel;
 
 class FrmNuboWin : public QMainWindow, public Window {
   Q_OBJECT
@@ -16,20 +30,89 @@ class FrmNuboWin : public QMainWindow, public Window {
   explicit FrmNuboWin(AppState& state, QWidget* parent = nullptr);
   ~FrmNuboWin() override;
 
+  // Window
   void DrawFigure(const DisplayList& list) override;
   Rgb FigureBackground() const override;
+  void EraseFigureBox() override;
   void PlayWave(const QString& path, bool wait) override;
   MessageAnswer ShowMessage(const Message& m) override;
   QString ProgramFolder() const override;
+  void SetEnabled(const QString& control, bool on) override;
+  bool IsEnabled(const QString& control) const override;
+  void SetChecked(const QString& menuItem, bool on) override;
+  bool IsChecked(const QString& menuItem) const override;
+  void SetVisible(const QString& control, bool on) override;
+  void Place(const QString& control, const QRect& rect) override;
+  QRect Placement(const QString& control) const override;
+  void SetClientSize(const QSize& size) override;
+  void CentreOnScreen() override;
+  QSize ScreenSize() const override;
+  int ToolbarHeight() const override;
+  int StatusBarHeight() const override;
+  QString Title() const override;
+  void SetTitle(const QString& title) override;
+  void SetExplanationText(const QString& text) override;
+  void SetAngleText(const QString& text) override;
+  void SetPanelWidths(int explanation, int angle) override;
+  QString DialogFileName() const override;
+  void SetTimerInterval(const QString& timer, int milliseconds) override;
+  void SetTimerRunning(const QString& timer, bool running) override;
+  void SetKeyPreview(bool on) override;
+  void ProcessPendingEvents() override;
+  void FocusFigureBox() override;
+  void ShowAboutWindow(const QString& picture, bool withOkButton) override;
+  void LoadAboutWindow() override;
+  void UnloadAboutWindow() override;
+  void OpenHelpFile(const QString& path) override;
+  void ShowMainWindow() override;
+  void EndProgram() override;
 
-  // Places the canvas pair, in device-independent pixels of the client area.
-  void PlaceCanvas(const QRect& rect);
-  void CentreOnScreen();
+  Context& Ctx() { return context_; }
+  // Toolbar button by its position 1..19, separators counted.
+  QAction* ToolbarButton(int position) const { return toolbarPositions_.at(position - 1); }
+  QToolButton* PictureButton(int index) const { return command1_.at(index); }
+  QAction* MenuItem(const QString& name) const;
+  FrmAbout* About() const { return frmAbout_; }
+  HelpViewer* Help() const { return help_; }
+  bool KeyPreview() const { return keyPreview_; }
 
   PictureBox* picFigBox = nullptr;
   BackBuffer picbkgFigBox;
+  PictureBox* picFrontView = nullptr;
+  PictureBox* picTopVIew = nullptr;
+  PictureBox* picSideView = nullptr;
+  WoodPanel* picSecondaryTools = nullptr;
+  QToolBar* tlbToolBar = nullptr;
+  QStatusBar* sbrConditionNow = nullptr;
+  QLabel* sbrExplanation = nullptr;
+  QLabel* sbrAngle = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildPictureButtons();
+  void BuildStatusBar();
+  void BuildTimers();
+  void LayOutBars();
+  QObject* Control(const QString& name) const;
+
   AppState& state_;
+  WatchmanState watchman_;
+  Context context_;
   WavePlayer* sound_ = nullptr;
+  QWidget* client_ = nullptr;
+  QHash<QString, QObject*> controls_;
+  QHash<QString, bool> checked_;
+  std::array<QAction*, 19> toolbarPositions_{};
+  std::array<QToolButton*, 13> command1_{};
+  QRect backBufferRect_;
+  QString dialogFileName_;
+  QPointer<FrmAbout> frmAbout_;
+  QPointer<HelpViewer> help_;
+  bool keyPreview_ = false;
+  bool ending_ = false;
 };

@@ -1,11 +1,11 @@
-// nuboro: start the program with the sample figure in view.
+// nuboro: start the program.
 #include <QApplication>
 #include <QTranslator>
 
 #include "figure/app_state.h"
-#include "figure/sample_figure.h"
 #include "platform/translation.h"
 #include "shell/frm_nubo_win.h"
+#include "shell/startup.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -13,8 +13,6 @@ int main(int argc, char* argv[]) {
   InstallToolkitJapanese(qtJapanese);
   AppState state;
   FrmNuboWin window(state);
-  InitialiseApplicationState(state);
-  LoadSampleFigure(state, window);
-  window.show();
+  StartUp(state, window);
   return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 // What the operations need of the main window; the Qt window implements it and tests fake it.
 #pragma once
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include "view/display_list.h"
@@ -16,6 +18,8 @@ struct Message {
   MessageIcon icon = MessageIcon::None;
 };
 
+// Controls are addressed by their names: menu items ("mnuFileSave"), toolbar keys ("cmdFigSave"),
+// picture buttons ("command1(4)"), canvases ("picFigBox"), the panel "picSecondaryTools", timers.
 class Window {
  public:
   virtual ~Window() = default;
@@ -24,6 +28,8 @@ class Window {
   virtual void DrawFigure(const DisplayList& list) = 0;
   // The back buffer's background colour, which persists between redraws.
   virtual Rgb FigureBackground() const = 0;
+  // Fills the display canvas with its background colour.
+  virtual void EraseFigureBox() = 0;
 
   // Plays a wave file given relative to the program's folder; `wait` returns only when it has ended.
   virtual void PlayWave(const QString& path, bool wait) = 0;
@@ -32,4 +38,53 @@ class Window {
 
   // The folder that holds the program and its assets.
   virtual QString ProgramFolder() const = 0;
+
+  // Controls.
+  virtual void SetEnabled(const QString& control, bool on) = 0;
+  virtual bool IsEnabled(const QString& control) const = 0;
+  virtual void SetChecked(const QString& menuItem, bool on) = 0;
+  virtual bool IsChecked(const QString& menuItem) const = 0;
+  virtual void SetVisible(const QString& control, bool on) = 0;
+  // Position and size in the client area, in device-independent pixels.
+  virtual void Place(const QString& control, const QRect& rect) = 0;
+  virtual QRect Placement(const QString& control) const = 0;
+
+  // The window itself and the screen it is on.
+  virtual void SetClientSize(const QSize& size) = 0;
+  virtual void CentreOnScreen() = 0;
+  virtual QSize ScreenSize() const = 0;
+  virtual int ToolbarHeight() const = 0;
+  virtual int StatusBarHeight() const = 0;
+  virtual QString Title() const = 0;
+  virtual void SetTitle(const QString& title) = 0;
+
+  // Status bar: the explanation panel and the viewing-angle panel.
+  virtual void SetExplanationText(const QString& text) = 0;
+  virtual void SetAngleText(const QString& text) = 0;
+  virtual void SetPanelWidths(int explanation, int angle) = 0;
+
+  // The file name held by the open/save dialog: the figure file last loaded or saved.
+  virtual QString DialogFileName() const = 0;
+
+  virtual void SetTimerInterval(const QString& timer, int milliseconds) = 0;
+  virtual void SetTimerRunning(const QString& timer, bool running) = 0;
+
+  // Key preview: while on, the window sees every key-down before the focused control.
+  virtual void SetKeyPreview(bool on) = 0;
+  // One pass of the toolkit's event processing.
+  virtual void ProcessPendingEvents() = 0;
+  virtual void FocusFigureBox() = 0;
+
+  // The About window: shown with a picture (relative to the program's folder), with or without OK.
+  virtual void ShowAboutWindow(const QString& picture, bool withOkButton) = 0;
+  // Creates and fits the About window without showing it.
+  virtual void LoadAboutWindow() = 0;
+  virtual void UnloadAboutWindow() = 0;
+  // Opens a help file (relative to the current folder) at its contents page.
+  virtual void OpenHelpFile(const QString& path) = 0;
+
+  // Shows the main window, not modal.
+  virtual void ShowMainWindow() = 0;
+  // Ends the program at once.
+  virtual void EndProgram() = 0;
 };

@@ -1,7 +1,12 @@
-// A recording stand-in for the main window: keeps what was drawn, played and asked; scripts the answers.
+// A recording stand-in for the main window: keeps what was drawn, played, shown and asked;
+// scripts the answers of message boxes.
 #pragma once
 
+#include <QHash>
+#include <QSet>
+#include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "shell/window.h"
@@ -18,11 +23,17 @@ class FakeWindow : public Window {
     for (const Primitive& p : list) {
       if (const auto* b = std::get_if<BackgroundPrim>(&p)) background = b->colour;
     }
+    calls << QStringLiteral("DrawFigure");
   }
   Rgb FigureBackground() const override { return background; }
-  void PlayWave(const QString& path, bool wait) override { played.push_back({path, wait}); }
+  void EraseFigureBox() override { calls << QStringLiteral("EraseFigureBox"); }
+  void PlayWave(const QString& path, bool wait) override {
+    played.push_back({path, wait});
+    calls << QStringLiteral("PlayWave ") + path;
+  }
   MessageAnswer ShowMessage(const Message& m) override {
     messages.push_back(m);
+    calls << QStringLiteral("ShowMessage");
     if (answers.empty()) return MessageAnswer::Ok;
     const MessageAnswer a = answers.front();
     answers.pop_front();
@@ -30,10 +41,60 @@ class FakeWindow : public Window {
   }
   QString ProgramFolder() const override { return programFolder; }
 
+  void SetEnabled(const QString& c, bool on) override { on ? (void)disabled.remove(c) : (void)disabled.insert(c); }
+  bool IsEnabled(const QString& c) const override { return !disabled.contains(c); }
+  void SetChecked(const QString& c, bool on) override { on ? (void)checked.insert(c) : (void)checked.remove(c); }
+  bool IsChecked(const QString& c) const override { return checked.contains(c); }
+  void SetVisible(const QString& c, bool on) override { on ? (void)hidden.remove(c) : (void)hidden.insert(c); }
+  void Place(const QString& c, const QRect& r) override { placed[c] = r; }
+  QRect Placement(const QString& c) const override { return placed.value(c); }
+
+  void SetClientSize(const QSize& s) override { clientSize = s; }
+  void CentreOnScreen() override { calls << QStringLiteral("CentreOnScreen"); }
+  QSize ScreenSize() const override { return screen; }
+  int ToolbarHeight() const override { return toolbarHeight; }
+  int StatusBarHeight() const override { return statusBarHeight; }
+  QString Title() const override { return title; }
+  void SetTitle(const QString& t) override { title = t; }
+
+  void SetExplanationText(const QString& t) override { explanation = t; }
+  void SetAngleText(const QString& t) override { angleText = t; }
+  void SetPanelWidths(int e, int a) override { panelWidths = {e, a}; }
+  QString DialogFileName() const override { return dialogFileName; }
+
+  void SetTimerInterval(const QString& t, int ms) override { timerIntervals[t] = ms; }
+  void SetTimerRunning(const QString& t, bool on) override { on ? (void)runningTimers.insert(t) : (void)runningTimers.remove(t); }
+
+  void SetKeyPreview(bool on) override { keyPreview = on; }
+  void ProcessPendingEvents() override {
+    calls << QStringLiteral("ProcessPendingEvents");
+    if (onProcessEvents) onProcessEvents();
+  }
+  void FocusFigureBox() override { calls << QStringLiteral("FocusFigureBox"); }
+
+  void ShowAboutWindow(const QString& picture, bool ok) override {
+    calls << QStringLiteral("ShowAboutWindow %1 %2").arg(picture).arg(ok ? "ok" : "no-ok");
+  }
+  void LoadAboutWindow() override { calls << QStringLiteral("LoadAboutWindow"); }
+  void UnloadAboutWindow() override { calls << QStringLiteral("UnloadAboutWindow"); }
+  void OpenHelpFile(const QString& path) override { calls << QStringLiteral("OpenHelpFile ") + path; }
+  void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
+  void EndProgram() override { calls << QStringLiteral("EndProgram"); }
+
   std::vector<DisplayList> drawn;
   std::vector<Played> played;
   std::vector<Message> messages;
   std::deque<MessageAnswer> answers;
+  QStringList calls;
   Rgb background = kDarkGreen;
   QString programFolder = QStringLiteral(".");
+  QSet<QString> disabled, checked, hidden, runningTimers;
+  QHash<QString, QRect> placed;
+  QHash<QString, int> timerIntervals;
+  QSize clientSize, screen{1024, 768};
+  int toolbarHeight = 28, statusBarHeight = 20;
+  QString title, explanation, angleText, dialogFileName;
+  std::pair<int, int> panelWidths{0, 0};
+  bool keyPreview = true;
+  std::function<void()> onProcessEvents;
 };

@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "figure/app_state.h"
-#include "figure/sample_figure.h"
+#include "shell/startup.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
 
@@ -38,9 +38,7 @@ Colours Count(const QImage& image) {
 class FirstWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    InitialiseApplicationState(state);
-    LoadSampleFigure(state, window);
-    window.show();
+    StartUp(state, window);
     QApplication::processEvents();
   }
   AppState state;

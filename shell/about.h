@@ -1,0 +1,23 @@
+// The About window's two uses (splash and version box) and the help command.
+#pragma once
+
+#include <QStringView>
+#include <cstdint>
+
+class Window;
+
+inline constexpr int16_t kAboutVersionBox = 0;
+inline constexpr int16_t kAboutSplash = 1;
+
+// Relative to the program's folder.
+inline constexpr QStringView kVersionPicture = u"./pic/Nubover.bmp";
+inline constexpr QStringView kSplashPicture = u"./pic/nubospla.bmp";
+inline constexpr QStringView kSplashSound = u"./sound/splash.wav";
+// Relative to the current folder.
+inline constexpr QStringView kHelpFile = u"./help/nw31.hlp";
+
+// Loads, fits and centres the About window; for the splash and the version box also shows it and
+// returns once the splash sound has ended. Any other mode leaves the window loaded and hidden.
+void ShowAbout(int16_t mode, Window& w);
+
+void OpenHelp(Window& w);

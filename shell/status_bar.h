@@ -1,0 +1,52 @@
+// The status-bar texts, the title texts and the two timer ticks that keep them current.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+struct AppState;
+class Window;
+
+// Panel texts shown before start-up writes its own.
+inline constexpr QStringView kExplanationPanelDesignText = u"説明：";
+inline constexpr QStringView kAnglePanelDesignText = u"視点の角度：";
+// What start-up writes into the two panels.
+inline constexpr QStringView kWelcomeText = u"ようこそ！立体ヌボロへ！！";
+inline constexpr QStringView kStartUpAngleText = u"(^o^)/";
+
+inline constexpr QStringView kBaseTitle = u"立体ヌボロ for Windows Ver3.1";
+// Starts with an ideographic space (U+3000).
+inline constexpr QStringView kChangedMarker = u"\u3000*[変更あり]";
+
+// The face shown while the view is none of the presets; each frame is seven characters wide so the
+// panel does not jitter.
+inline constexpr QStringView kFaceFrames[4] = {u"~(^  ) ", u" (^o^)/", u" (  ^)~", u" (   ) "};
+
+struct ViewName {
+  int16_t angleH;
+  int16_t angleV;
+  QStringView name;
+};
+// Tested in this order.
+inline constexpr ViewName kViewNames[4] = {
+    {-90, 0, u"右側面図"},
+    {0, 90, u"平面図"},
+    {-45, 35, u"等角図"},
+    {0, 0, u"正面図"},
+};
+
+// Kept between ticks for the life of the program.
+struct WatchmanState {
+  int16_t frame = 0;         // next face frame, 0..3
+  bool titleMarked = false;  // the changed-marker has been appended to the title
+};
+
+QString BaseTitle();
+// The caption after a load or a new figure: "<base>  [ <fileName> ]".
+QString TitleWithFile(const QString& fileName);
+
+// The 500 ms tick: names the view or animates the face, and marks or unmarks the title.
+void WatchmanTick(const AppState& state, WatchmanState& watchman, Window& w);
+// The 10 s tick: empties the explanation panel.
+void ExplanationResetTick(Window& w);

@@ -1,0 +1,115 @@
+// Window layouts by screen size. Halves and sums with the bar heights round half to even.
+#include "shell/window_layout.h"
+
+#include <QString>
+
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "figure/numeric.h"
+#include "shell/window.h"
+#include "view/renderer.h"
+
+namespace {
+constexpr char kCaption[] = "立体ヌボロ for Windows Ver3.1";
+const char* const kViewBoxes[] = {"picFrontView", "picTopVIew", "picSideView"};
+
+QString CommandButton(int index) { return QStringLiteral("command1(%1)").arg(index); }
+
+void PlaceControls(Window& w, const ControlRects& r) {
+  w.Place(QStringLiteral("picbkgFigBox"), r.canvas);
+  w.Place(QStringLiteral("picFigBox"), r.canvas);
+  w.Place(QStringLiteral("picFrontView"), r.frontView);
+  w.Place(QStringLiteral("picTopVIew"), r.topView);
+  w.Place(QStringLiteral("picSideView"), r.sideView);
+  w.Place(QStringLiteral("picSecondaryTools"), r.panel);
+  ArrangeCommandButtons(w);
+  w.SetPanelWidths(r.canvas.width(), r.panel.width());
+}
+}  // namespace
+
+ControlRects LayoutFor(const ScreenProfile& p, double tb, double sb, bool startUp) {
+  const int top = Nearest16(tb + 2);
+  const int height = Nearest16(p.height - tb - sb - 2);
+  const int cw = p.canvasWidth;
+  const int half = Nearest16(height / 2.0);
+  const int lowerTop = Nearest16(height / 2.0 + top);
+  const int halfWidth = Nearest16(cw / 2.0);
+  return {
+      QRect(2, top, cw, height),
+      QRect(2, lowerTop, halfWidth, half),
+      QRect(2, top, halfWidth, half),
+      QRect(Nearest16(cw / 2.0 + 2), lowerTop, halfWidth, half),
+      QRect(cw + 2, top, kPanelWidth, startUp ? height : kPanelHeight),
+  };
+}
+
+std::array<QRect, 13> CommandButtonRects(int panelHeight) {
+  const int t0 = Nearest16((panelHeight - 345) / 2.0);
+  std::array<QRect, 13> r;
+  r[0] = QRect(30, t0, 90, 40);
+  r[1] = QRect(30, t0 + 40, 45, 30);
+  r[2] = QRect(75, t0 + 40, 45, 30);
+  r[3] = QRect(30, t0 + 70, 90, 40);
+  for (int pair = 0; pair < 3; ++pair) {
+    r[4 + 2 * pair] = QRect(30, t0 + 115 + 30 * pair, 45, 30);
+    r[5 + 2 * pair] = QRect(75, t0 + 115 + 30 * pair, 45, 30);
+  }
+  r[12] = QRect(30, t0 + 205, 90, 40);
+  r[10] = QRect(30, t0 + 250, 90, 40);
+  r[11] = QRect(30, t0 + 295, 90, 50);
+  return r;
+}
+
+std::array<bool, 3> SizeItemsAllowed(int sw, int sh) {
+  if (sw <= 640 || sh <= 480) return {true, false, false};
+  if (sw <= 800 || sh <= 600) return {true, true, false};
+  return {true, true, true};
+}
+
+void SetUpMainWindow(Window& w) {
+  w.SetClientSize(QSize(640, 450));
+  w.CentreOnScreen();
+  w.SetKeyPreview(true);
+  w.SetTitle(QString::fromUtf8(kCaption));
+}
+
+void SetUpDrawingArea(Window& w) {
+  for (const char* box : kViewBoxes) w.SetVisible(QString::fromLatin1(box), false);
+  PlaceControls(w, LayoutFor(kScreenProfiles[0], w.ToolbarHeight(), w.StatusBarHeight(), true));
+  w.SetTimerInterval(QStringLiteral("WatchExplanation"), 10000);
+  w.SetTimerInterval(QStringLiteral("Watchman"), 500);
+}
+
+void SetInitialCommandState(Window& w) {
+  w.SetEnabled(QStringLiteral("mnuFileSave"), false);
+  w.SetEnabled(QStringLiteral("cmdFigSave"), false);
+  w.SetChecked(QStringLiteral("mnuSaveEnabled"), false);
+  w.SetEnabled(QStringLiteral("cmdNewFig"), false);
+  w.SetChecked(QStringLiteral("mnuBeginner"), true);
+  w.SetChecked(QStringLiteral("mnuMidClass"), false);
+  w.SetChecked(QStringLiteral("mnuSenior"), false);
+  for (int i = 0; i < 3; ++i) w.SetChecked(QString::fromLatin1(kScreenProfiles[i].menuItem), i == 0);
+  for (int i = 4; i <= 12; ++i) w.SetEnabled(CommandButton(i), false);
+  const QSize screen = w.ScreenSize();
+  const auto allowed = SizeItemsAllowed(screen.width(), screen.height());
+  for (int i = 0; i < 3; ++i) w.SetEnabled(QString::fromLatin1(kScreenProfiles[i].menuItem), allowed[i]);
+}
+
+void ArrangeCommandButtons(Window& w) {
+  const auto rects = CommandButtonRects(w.Placement(QStringLiteral("picSecondaryTools")).height());
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 10, 11}) w.Place(CommandButton(i), rects[i]);
+}
+
+void ApplyScreenLayout(Context& c, int16_t screenSize) {
+  if (screenSize < 0 || screenSize > 2) return;
+  const ScreenProfile& p = kScreenProfiles[screenSize];
+  Window& w = c.window;
+  for (const ScreenProfile& other : kScreenProfiles) w.SetChecked(QString::fromLatin1(other.menuItem), &other == &p);
+  w.EraseFigureBox();
+  w.SetClientSize(QSize(p.width, p.height));
+  w.CentreOnScreen();
+  PlaceControls(w, LayoutFor(p, w.ToolbarHeight(), w.StatusBarHeight(), false));
+  for (const char* box : kViewBoxes) w.SetVisible(QString::fromLatin1(box), false);
+  c.state.mblnThirdAngle = false;
+  RedrawFigure(c.state, w);
+}

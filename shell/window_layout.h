@@ -1,0 +1,44 @@
+// The main window's three sizes: where every control goes, and the operations that put it there.
+#pragma once
+
+#include <QRect>
+#include <array>
+#include <cstdint>
+
+struct Context;
+class Window;
+
+struct ScreenProfile {
+  int width, height;  // client area
+  int canvasWidth;
+  const char* menuItem;
+};
+
+inline constexpr std::array<ScreenProfile, 3> kScreenProfiles{{
+    {640, 450, 488, "mnuNormalSize"},
+    {800, 570, 648, "mnuExpansion1"},
+    {1024, 738, 872, "mnuExpansion2"},
+}};
+
+inline constexpr int kPanelWidth = 150;
+inline constexpr int kPanelHeight = 370;
+
+struct ControlRects {
+  QRect canvas, frontView, topView, sideView, panel;
+};
+
+// Placement for a profile, given the toolbar and status-bar heights. At start-up the panel is as
+// tall as the canvas; after any layout it is 370 pixels high.
+ControlRects LayoutFor(const ScreenProfile& p, double toolbarHeight, double statusBarHeight, bool startUp);
+
+// The 13 picture buttons inside a panel of the given height, by index.
+std::array<QRect, 13> CommandButtonRects(int panelHeight);
+
+// Which of the three size items a screen of sw x sh pixels allows.
+std::array<bool, 3> SizeItemsAllowed(int sw, int sh);
+
+void SetUpMainWindow(Window& w);
+void SetUpDrawingArea(Window& w);
+void SetInitialCommandState(Window& w);
+void ArrangeCommandButtons(Window& w);
+void ApplyScreenLayout(Context& c, int16_t screenSize);
