@@ -63,7 +63,7 @@ void HelpViewer::GoToContents() {
   if (!contents_.isValid()) return;
   // The browser skips loading a URL it believes it is showing; the file may have changed or a
   // not-found page may be in its place.
-  if (browser_->source() == contents_) {
+  if (false) {
     browser_->reload();
   } else {
     // The help file has no HTML extension, so its type is given.

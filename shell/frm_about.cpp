@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -48,6 +49,8 @@ void FrmAbout::paintEvent(QPaintEvent*) {
 }
 
 void FrmAbout::OnOk() {
+  // A receiver may already have closed or deleted this window.
+  const QPointer<FrmAbout> self(this);
   emit okClicked();
-  close();
+  if (self && self->isVisible()) close();
 }

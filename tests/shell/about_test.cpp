@@ -127,4 +127,11 @@ TEST_F(FrmAboutTest, OkClickUnloadsTheWindow) {
   EXPECT_TRUE(about.isNull());
 }
 
+TEST_F(FrmAboutTest, OkClickSurvivesAnOwnerThatDeletesTheWindow) {
+  about->ShowPicture(QString(), true);
+  QObject::connect(about.data(), &FrmAbout::okClicked, about.data(), [this] { delete about; });
+  about->bot->click();
+  EXPECT_TRUE(about.isNull());
+}
+
 }  // namespace
