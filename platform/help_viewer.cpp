@@ -47,12 +47,11 @@ void HelpViewer::OpenContents(const QString& path) {
   if (file.isFile() && file.isReadable()) {
     contents_ = QUrl::fromLocalFile(file.absoluteFilePath());
     GoToContents();
-    browser_->clearHistory();
   } else {
     contents_.clear();
     ShowNotFound(path, folder.absolutePath());
-    browser_->clearHistory();
   }
+  browser_->clearHistory();
   cmdContents->setEnabled(contents_.isValid());
   show();
   raise();
@@ -61,14 +60,8 @@ void HelpViewer::OpenContents(const QString& path) {
 
 void HelpViewer::GoToContents() {
   if (!contents_.isValid()) return;
-  // The browser skips loading a URL it believes it is showing; the file may have changed or a
-  // not-found page may be in its place.
-  if (false) {
-    browser_->reload();
-  } else {
-    // The help file has no HTML extension, so its type is given.
-    browser_->setSource(contents_, QTextDocument::HtmlResource);
-  }
+  // The help file has no HTML extension, so its type is given.
+  browser_->setSource(contents_, QTextDocument::HtmlResource);
 }
 
 void HelpViewer::ShowNotFound(const QString& path, const QString& folder) {

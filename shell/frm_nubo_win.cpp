@@ -221,7 +221,7 @@ bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   const int16_t vk = VirtualKeyFromQt(key->key());
   if (vk == 0) return false;
-  KeyDown(context_, MainDispatchTables(), vk, ModifierState(key->modifiers()));
+  KeyDown(context_, *tables_, vk, ModifierState(key->modifiers()));
   return true;
 }
 
@@ -234,5 +234,5 @@ void FrmNuboWin::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  CloseRequest(context_, MainDispatchTables());
+  CloseRequest(context_, *tables_);
 }

@@ -68,6 +68,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   void EndProgram() override;
 
   Context& Ctx() { return context_; }
+  // The rows the doors dispatch to; the program's own unless a test hands in others.
+  void UseDispatchTables(const DispatchTables& tables) { tables_ = &tables; }
   // Toolbar button by its position 1..19, separators counted.
   QAction* ToolbarButton(int position) const { return toolbarPositions_.at(position - 1); }
   QToolButton* PictureButton(int index) const { return command1_.at(index); }
@@ -103,6 +105,7 @@ class FrmNuboWin : public QMainWindow, public Window {
   AppState& state_;
   WatchmanState watchman_;
   Context context_;
+  const DispatchTables* tables_ = &MainDispatchTables();
   WavePlayer* sound_ = nullptr;
   QWidget* client_ = nullptr;
   QHash<QString, QObject*> controls_;

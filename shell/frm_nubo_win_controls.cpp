@@ -55,7 +55,7 @@ void FrmNuboWin::BuildMenus() {
     connect(action, &QAction::triggered, this, [this, name, action] {
       // The mark is the operations' to set: a click does not toggle it by itself.
       if (action->isCheckable()) action->setChecked(checked_.value(name));
-      MenuClick(context_, MainDispatchTables(), name);
+      MenuClick(context_, *tables_, name);
     });
   }
 }
@@ -79,7 +79,7 @@ void FrmNuboWin::BuildToolbar() {
     button->setToolTip(QString::fromUtf8(e.tooltip));
     controls_.insert(key, button);
     toolbarPositions_[i] = button;
-    connect(button, &QAction::triggered, this, [this, key] { ToolbarClick(context_, MainDispatchTables(), key); });
+    connect(button, &QAction::triggered, this, [this, key] { ToolbarClick(context_, *tables_, key); });
   }
   for (QToolButton* b : tlbToolBar->findChildren<QToolButton*>()) b->setFocusPolicy(Qt::NoFocus);
 }
@@ -100,7 +100,7 @@ void FrmNuboWin::BuildPictureButtons() {
     controls_.insert(name, button);
     command1_[i] = button;
     connect(button, &QToolButton::clicked, this,
-            [this, i] { PictureButtonClick(context_, MainDispatchTables(), static_cast<int16_t>(i)); });
+            [this, i] { PictureButtonClick(context_, *tables_, static_cast<int16_t>(i)); });
   }
 }
 
@@ -129,6 +129,6 @@ void FrmNuboWin::BuildTimers() {
     timer->setProperty("designRunning", t.running);
     if (t.running && t.interval > 0) timer->start();
     controls_.insert(name, timer);
-    connect(timer, &QTimer::timeout, this, [this, name] { TimerTick(context_, MainDispatchTables(), name); });
+    connect(timer, &QTimer::timeout, this, [this, name] { TimerTick(context_, *tables_, name); });
   }
 }

@@ -109,7 +109,7 @@ TEST_F(HelpViewerTest, ReopeningAfterTheFileAppearsShowsIt) {
   viewer.OpenContents(QStringLiteral("./help/nw31.hlp"));
   EXPECT_TRUE(Text().contains(QStringLiteral("もくじ")));
 
-  // Gone again, then back: the contents page must be read afresh, not taken for already shown.
+  // Gone again, then back: the contents page is read afresh, not taken for already shown.
   QFile::remove(dir.filePath(QStringLiteral("help/nw31.hlp")));
   viewer.OpenContents(QStringLiteral("./help/nw31.hlp"));
   EXPECT_TRUE(Text().contains(QStringLiteral("見つかりません")));

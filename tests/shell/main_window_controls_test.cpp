@@ -1,0 +1,215 @@
+// The real main window, offscreen: its menu tree, toolbar and buttons as built, and the doors to the dispatcher.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "construction/virtual_keys.h"
+#include "figure/app_state.h"
+#include "platform/picture_box.h"
+#include "shell/frm_nubo_win.h"
+#include "shell/startup.h"
+
+namespace {
+class TestWindow : public FrmNuboWin {
+ public:
+  using FrmNuboWin::FrmNuboWin;
+  QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
+  void EndProgram() override { ++endRequests; }
+  int endRequests = 0;
+};
+
+// One line per menu entry: indentation by level, name, caption, shortcut, "check" for check-mark items.
+void Walk(QMenu* menu, int level, QStringList& out) {
+  for (QAction* a : menu->actions()) {
+    QString line = QString(level * 2, u' ') + a->objectName();
+    if (a->isSeparator()) line += QStringLiteral(" ---");
+    else line += u' ' + a->text();
+    if (!a->shortcut().isEmpty()) line += u' ' + a->shortcut().toString();
+    if (a->isCheckable()) line += QStringLiteral(" check");
+    out << line;
+    if (a->menu()) Walk(a->menu(), level + 1, out);
+  }
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StartUp(state, window);
+    QApplication::processEvents();
+  }
+  AppState state;
+  TestWindow window{state};
+};
+
+QStringList* gRan = nullptr;
+const KeyRow kKeys[] = {{'X', [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); },
+                         [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); }, nullptr}};
+const DispatchTables kKeyTables{{}, {}, {}, kKeys, {}, {}, nullptr};
+}  // namespace
+
+TEST_F(MainWindow, MenuTreeIsTheDesignedOne) {
+  QStringList tree;
+  for (QAction* top : window.menuBar()->actions()) {
+    tree << top->objectName() + u' ' + top->text();
+    Walk(top->menu(), 1, tree);
+  }
+  const QStringList expected = {
+      "mnuFile ファイル(&F)",
+      "  mnuFileLoad 読込み(&L) Ctrl+L",
+      "  mnuFileSave 保存 Ctrl+S",
+      "  mnuSep ---",
+      "  mnuFin 終了",
+      "mnuEdit 編集(&E)",
+      "  mnuDraw 作図",
+      "  mnuNewFig 新規図面",
+      "  hifun4 ---",
+      "  mnuCopy コピー",
+      "    mnuColorCopy カラーでコピー",
+      "    mnuMonoCopy モノクロでコピー",
+      "mnuView 表示(&V)",
+      "  mnuContinuousTurn 連続回転表示",
+      "  mnuSep2 ---",
+      "  mnuFrontView 正面図",
+      "  mnuTopView 平面図",
+      "  mnuSideView 右側面図",
+      "  mnuEqualAngleView 等角図",
+      "  haifun ---",
+      "  mnuThirdAngleProjectionMethod 三角法表示",
+      "mnuOption オプション(&O)",
+      "  mnuDifficulty 操作の難易度",
+      "    mnuBeginner 初級 check",
+      "    mnuMidClass 中級 check",
+      "    mnuSenior 上級 check",
+      "    hifun3 ---",
+      "    mnuOtherOption さらに細かい設定",
+      "  hifun ---",
+      "  mnuWiindowSize 画面の大きさ",
+      "    mnuNormalSize ノーマル(640×480) check",
+      "    mnuExpansion1 拡張１(800×600) check",
+      "    mnuExpansion2 拡張２(1024×768) check",
+      "  mnuHifun2 ---",
+      "  mnuDrawEnabled 作図を許可 check",
+      "  mnuSaveEnabled データの保存を許可 check",
+      "  mnuHiFun ---",
+      "  mnuDataPath データの保存場所変更",
+      "mnuHelp ヘルプ(&H)",
+      "  mnuHelpCall ヘルプみー！",
+      "  mnuShowVersion バージョン情報",
+  };
+  EXPECT_EQ(tree, expected);
+}
+
+TEST_F(MainWindow, ToolbarPositionsCountTheSeparators) {
+  const QStringList keys = {"cmdFin", "", "cmdFigLoad", "cmdFigSave", "", "cmdDrawFig", "cmdNewFig", "",
+                            "cmdMagnify", "cmdReduce", "", "cmdContinuousTurn", "cmdESC", "", "cmdFrontView",
+                            "cmdTopView", "cmdSideView", "cmdEqualAngleView", "cmdThirdAngleProjectionMethod"};
+  ASSERT_EQ(window.tlbToolBar->actions().size(), 19);
+  for (int pos = 1; pos <= 19; ++pos) {
+    QAction* b = window.ToolbarButton(pos);
+    EXPECT_EQ(b, window.tlbToolBar->actions().at(pos - 1));
+    EXPECT_EQ(b->isSeparator(), keys[pos - 1].isEmpty()) << pos;
+    if (!b->isSeparator()) {
+      EXPECT_EQ(b->objectName(), keys[pos - 1]);
+      EXPECT_FALSE(b->toolTip().isEmpty());
+      EXPECT_FALSE(b->icon().isNull()) << pos;
+      EXPECT_FALSE(b->isCheckable());
+    }
+  }
+  EXPECT_EQ(window.ToolbarButton(6)->toolTip(), QStringLiteral("作図モードと通常モードの切り替えボタン"));
+  EXPECT_EQ(window.ToolbarButton(19)->toolTip(), QStringLiteral("三角法で図形を表示します。"));
+  EXPECT_EQ(window.tlbToolBar->iconSize(), QSize(32, 32));
+  // Icons only, no captions; the big two are 48 pixels.
+  for (int i = 0; i < 13; ++i) {
+    EXPECT_TRUE(window.PictureButton(i)->text().isEmpty());
+    EXPECT_FALSE(window.PictureButton(i)->icon().isNull()) << i;
+  }
+  EXPECT_EQ(window.PictureButton(11)->iconSize(), QSize(48, 48));
+}
+
+TEST_F(MainWindow, ClientAreaIsTheProfileAndTheBarsAreDockedInIt) {
+  EXPECT_EQ(window.centralWidget()->size(), QSize(640, 450));
+  EXPECT_EQ(window.tlbToolBar->geometry().top(), 0);
+  EXPECT_EQ(window.sbrConditionNow->geometry().bottom(), 449);
+  EXPECT_EQ(window.picFigBox->geometry().top(), window.ToolbarHeight() + 2);
+  EXPECT_EQ(window.picFigBox->geometry().bottom(), 450 - window.StatusBarHeight() - 1);
+  EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "no resizing by dragging";
+  EXPECT_EQ(window.sbrExplanation->text(), QStringLiteral("ようこそ！立体ヌボロへ！！"));
+  EXPECT_EQ(window.sbrAngle->text(), QStringLiteral("(^o^)/"));
+  EXPECT_EQ(window.sbrExplanation->width(), 488);
+}
+
+TEST_F(MainWindow, MenuRowsOfThisWindowRunTheirOperations) {
+  window.MenuItem(QStringLiteral("mnuExpansion1"))->trigger();
+  EXPECT_EQ(window.centralWidget()->size(), QSize(800, 570));
+  EXPECT_TRUE(window.IsChecked(QStringLiteral("mnuExpansion1")));
+  EXPECT_TRUE(window.MenuItem(QStringLiteral("mnuExpansion1"))->isChecked());
+  EXPECT_FALSE(window.MenuItem(QStringLiteral("mnuNormalSize"))->isChecked());
+  EXPECT_EQ(window.picFigBox->width(), 648);
+
+  // Clicking a checked size again keeps its mark: marks belong to the operations, not the clicks.
+  window.MenuItem(QStringLiteral("mnuExpansion1"))->trigger();
+  EXPECT_TRUE(window.MenuItem(QStringLiteral("mnuExpansion1"))->isChecked());
+
+  window.MenuItem(QStringLiteral("mnuShowVersion"))->trigger();
+  ASSERT_NE(window.About(), nullptr);
+  EXPECT_TRUE(window.About()->isVisible());
+  EXPECT_TRUE(window.About()->bot->isVisible());
+
+  window.MenuItem(QStringLiteral("mnuFin"))->trigger();
+  window.ToolbarButton(1)->trigger();
+  window.close();  // the close box goes through the same door
+  EXPECT_EQ(window.endRequests, 3);
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindow, KeyPreviewSeesKeysWhateverControlHasTheFocus) {
+  QStringList ran;
+  gRan = &ran;
+  window.UseDispatchTables(kKeyTables);
+  QWidget* targets[] = {window.picFigBox, window.PictureButton(0), window.sbrConditionNow, window.tlbToolBar};
+  for (QWidget* target : targets) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::ShiftModifier);
+    QApplication::sendEvent(target, &press);
+  }
+  EXPECT_EQ(ran, QStringList(4, QStringLiteral("X 1")));
+
+  // While the dispatcher works, key preview is off and a key-down reaches nobody.
+  ran.clear();
+  window.SetKeyPreview(false);
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
+  QApplication::sendEvent(window.picFigBox, &press);
+  EXPECT_TRUE(ran.isEmpty());
+  window.SetKeyPreview(true);
+  gRan = nullptr;
+}
+
+TEST_F(MainWindow, PictureButtonsHandTheFocusBackToTheCanvas) {
+  window.sbrConditionNow->setFocusPolicy(Qt::StrongFocus);
+  window.activateWindow();
+  window.sbrConditionNow->setFocus();
+  window.PictureButton(0)->click();
+  EXPECT_EQ(QApplication::focusWidget(), window.picFigBox);
+}
+
+TEST_F(MainWindow, TimersAreSetAsDesigned) {
+  auto* watchman = window.findChild<QTimer*>(QStringLiteral("Watchman"));
+  auto* explanation = window.findChild<QTimer*>(QStringLiteral("WatchExplanation"));
+  auto* turning = window.findChild<QTimer*>(QStringLiteral("TurningTimer"));
+  ASSERT_TRUE(watchman && explanation && turning);
+  EXPECT_EQ(watchman->interval(), 500);
+  EXPECT_TRUE(watchman->isActive());
+  EXPECT_EQ(explanation->interval(), 10000);
+  EXPECT_TRUE(explanation->isActive());
+  EXPECT_EQ(turning->interval(), 100);
+  EXPECT_FALSE(turning->isActive());
+}

@@ -1,0 +1,111 @@
+// Window layouts: the geometry of each size, the button column, and what the size items allow.
+#include <gtest/gtest.h>
+
+#include "construction/dispatch.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "shell/status_bar.h"
+#include "shell/window_layout.h"
+
+TEST(WindowLayout, ProfilesWithA28PixelToolbarAnd20PixelStatusBar) {
+  struct Case {
+    int profile;
+    QRect canvas, front, top, side, panel;
+  } cases[] = {
+      {0, {2, 30, 488, 400}, {2, 230, 244, 200}, {2, 30, 244, 200}, {246, 230, 244, 200}, {490, 30, 150, 370}},
+      {1, {2, 30, 648, 520}, {2, 290, 324, 260}, {2, 30, 324, 260}, {326, 290, 324, 260}, {650, 30, 150, 370}},
+      {2, {2, 30, 872, 688}, {2, 374, 436, 344}, {2, 30, 436, 344}, {438, 374, 436, 344}, {874, 30, 150, 370}},
+  };
+  for (const Case& c : cases) {
+    const ControlRects r = LayoutFor(kScreenProfiles[c.profile], 28, 20, false);
+    SCOPED_TRACE(c.profile);
+    EXPECT_EQ(r.canvas, c.canvas);
+    EXPECT_EQ(r.frontView, c.front);
+    EXPECT_EQ(r.topView, c.top);
+    EXPECT_EQ(r.sideView, c.side);
+    EXPECT_EQ(r.panel, c.panel);
+  }
+}
+
+TEST(WindowLayout, HalvesRoundToEven) {
+  // 450 - 28 - 19 - 2 = 401: the lower views start at 230.5 -> 230 and are 200.5 -> 200 high.
+  const ControlRects odd = LayoutFor(kScreenProfiles[0], 28, 19, false);
+  EXPECT_EQ(odd.canvas.height(), 401);
+  EXPECT_EQ(odd.frontView, QRect(2, 230, 244, 200));
+  // Fractional bar heights round too: 12.5 + 2 = 14.5 -> 14.
+  EXPECT_EQ(LayoutFor(kScreenProfiles[0], 12.5, 20, false).canvas.top(), 14);
+  // At start-up the panel is as tall as the canvas.
+  EXPECT_EQ(LayoutFor(kScreenProfiles[0], 28, 20, true).panel.height(), 400);
+}
+
+TEST(WindowLayout, ButtonColumnIsCentredInThePanel) {
+  const auto at370 = CommandButtonRects(370);
+  const int tops370[] = {12, 52, 52, 82, 127, 127, 157, 157, 187, 187, 262, 307, 217};
+  for (int i = 0; i < 13; ++i) EXPECT_EQ(at370[i].top(), tops370[i]) << i;
+  EXPECT_EQ(at370[11], QRect(30, 307, 90, 50));
+  EXPECT_EQ(at370[2], QRect(75, 52, 45, 30));
+  EXPECT_EQ(CommandButtonRects(400)[0].top(), 28);  // nearest(27.5) is 28
+  EXPECT_EQ(CommandButtonRects(401)[0].top(), 28);
+}
+
+TEST(WindowLayout, SizeItemsFollowTheScreen) {
+  struct Case {
+    int w, h;
+    std::array<bool, 3> allowed;
+  } cases[] = {
+      {640, 480, {true, false, false}},  {800, 600, {true, true, false}},   {1024, 768, {true, true, true}},
+      {1280, 600, {true, true, false}},  {1920, 1080, {true, true, true}},  {801, 601, {true, true, true}},
+      {1024, 480, {true, false, false}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SizeItemsAllowed(c.w, c.h), c.allowed) << c.w << "x" << c.h;
+}
+
+TEST(WindowLayout, ApplyingASizeResetsTheWindowToIt) {
+  AppState state;
+  InitialiseApplicationState(state);
+  state.mblnThirdAngle = true;
+  FakeWindow w;
+  WatchmanState watchman;
+  Context c{state, w, watchman};
+  w.SetVisible(QStringLiteral("picTopVIew"), true);
+  ApplyScreenLayout(c, 2);
+  EXPECT_EQ(w.clientSize, QSize(1024, 738));
+  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuExpansion2")));
+  EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuNormalSize")));
+  EXPECT_EQ(w.Placement(QStringLiteral("picFigBox")), QRect(2, 30, 872, 688));
+  EXPECT_EQ(w.Placement(QStringLiteral("picbkgFigBox")), QRect(2, 30, 872, 688));
+  EXPECT_EQ(w.Placement(QStringLiteral("command1(0)")), QRect(30, 12, 90, 40));
+  EXPECT_EQ(w.panelWidths, std::make_pair(872, 150));
+  EXPECT_TRUE(w.hidden.contains(QStringLiteral("picTopVIew")));
+  EXPECT_FALSE(state.mblnThirdAngle);
+  // Erased first, redrawn last, with its sound.
+  EXPECT_EQ(w.calls.first(), QStringLiteral("EraseFigureBox"));
+  EXPECT_EQ(w.calls.mid(w.calls.size() - 2),
+            (QStringList{QStringLiteral("DrawFigure"), QStringLiteral("PlayWave ./sound/turn.wav")}));
+
+  ApplyScreenLayout(c, 0);  // choosing a size again runs it all again
+  EXPECT_EQ(w.clientSize, QSize(640, 450));
+  EXPECT_EQ(w.drawn.size(), 2u);
+}
+
+TEST(WindowLayout, StartUpStateOfTheCommands) {
+  FakeWindow w;
+  w.screen = QSize(800, 600);
+  SetUpMainWindow(w);
+  SetUpDrawingArea(w);
+  SetInitialCommandState(w);
+  EXPECT_EQ(w.clientSize, QSize(640, 450));
+  EXPECT_TRUE(w.keyPreview);
+  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1"));
+  EXPECT_EQ(w.Placement(QStringLiteral("picSecondaryTools")), QRect(490, 30, 150, 400));
+  EXPECT_EQ(w.Placement(QStringLiteral("command1(0)")).top(), 28);
+  EXPECT_EQ(w.timerIntervals.value(QStringLiteral("WatchExplanation")), 10000);
+  EXPECT_EQ(w.timerIntervals.value(QStringLiteral("Watchman")), 500);
+  for (const char* off : {"mnuFileSave", "cmdFigSave", "cmdNewFig", "command1(4)", "command1(12)", "mnuExpansion2"})
+    EXPECT_FALSE(w.IsEnabled(QString::fromLatin1(off))) << off;
+  for (const char* on : {"command1(0)", "command1(3)", "mnuNormalSize", "mnuExpansion1", "cmdDrawFig"})
+    EXPECT_TRUE(w.IsEnabled(QString::fromLatin1(on))) << on;
+  EXPECT_EQ(w.checked, (QSet<QString>{QStringLiteral("mnuBeginner"), QStringLiteral("mnuNormalSize")}));
+  for (const char* view : {"picFrontView", "picTopVIew", "picSideView"})
+    EXPECT_TRUE(w.hidden.contains(QString::fromLatin1(view)));
+}
