@@ -1,3 +1,4 @@
+// The help window: browses the help file as HTML, and says so itself when the file is missing.
 #include "platform/help_viewer.h"
 
 #include <QDir>

@@ -1,9 +1,12 @@
+// The About window as splash and as version box, and the help command.
 #include "shell/about.h"
 
 #include "shell/window.h"
 
 void ShowAbout(int16_t mode, Window& w) {
+  w.SetWaitCursor(true);
   w.LoadAboutWindow();
+  w.SetWaitCursor(false);
   if (mode != kAboutVersionBox && mode != kAboutSplash) return;
   const bool versionBox = mode == kAboutVersionBox;
   w.ShowAboutWindow((versionBox ? kVersionPicture : kSplashPicture).toString(), versionBox);

@@ -1,3 +1,4 @@
+// frmAbout: the picture window of the splash screen and the version box.
 #include "shell/frm_about.h"
 
 #include <QGuiApplication>

@@ -203,6 +203,10 @@ void FrmNuboWin::OpenHelpFile(const QString& path) {
   help_->OpenContents(path);
 }
 
+void FrmNuboWin::SetWaitCursor(bool on) {
+  on ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
+}
+
 void FrmNuboWin::ShowMainWindow() {
   show();
   FocusFigureBox();

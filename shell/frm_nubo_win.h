@@ -64,6 +64,7 @@ class FrmNuboWin : public QMainWindow, public Window {
   void LoadAboutWindow() override;
   void UnloadAboutWindow() override;
   void OpenHelpFile(const QString& path) override;
+  void SetWaitCursor(bool on) override;
   void ShowMainWindow() override;
   void EndProgram() override;
 

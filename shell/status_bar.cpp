@@ -1,3 +1,4 @@
+// The status-bar panels, the title marker and the two timer ticks behind them.
 #include "shell/status_bar.h"
 
 #include "figure/app_state.h"

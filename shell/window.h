@@ -83,6 +83,8 @@ class Window {
   // Opens a help file (relative to the current folder) at its contents page.
   virtual void OpenHelpFile(const QString& path) = 0;
 
+  // The hourglass over the whole screen while something is being prepared.
+  virtual void SetWaitCursor(bool on) = 0;
   // Shows the main window, not modal.
   virtual void ShowMainWindow() = 0;
   // Ends the program at once.

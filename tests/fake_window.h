@@ -78,6 +78,7 @@ class FakeWindow : public Window {
   void LoadAboutWindow() override { calls << QStringLiteral("LoadAboutWindow"); }
   void UnloadAboutWindow() override { calls << QStringLiteral("UnloadAboutWindow"); }
   void OpenHelpFile(const QString& path) override { calls << QStringLiteral("OpenHelpFile ") + path; }
+  void SetWaitCursor(bool on) override { waitCursor = on; }
   void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
   void EndProgram() override { calls << QStringLiteral("EndProgram"); }
 
@@ -96,5 +97,6 @@ class FakeWindow : public Window {
   QString title, explanation, angleText, dialogFileName;
   std::pair<int, int> panelWidths{0, 0};
   bool keyPreview = true;
+  bool waitCursor = false;
   std::function<void()> onProcessEvents;
 };

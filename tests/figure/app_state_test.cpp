@@ -93,6 +93,8 @@ struct CentreCase {
   const char* name;
   Lines lines;
   Point centre;
+  // Names the case in test listings instead of dumping its bytes.
+  friend void PrintTo(const CentreCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CentreRule : public ::testing::TestWithParam<CentreCase> {};

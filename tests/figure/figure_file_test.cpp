@@ -95,6 +95,7 @@ struct ParseCase {
   const char* name;
   QByteArray bytes;
   int lineCount;  // -1: the file must fail to load
+  friend void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ParseFigure : public ::testing::TestWithParam<ParseCase> {};
