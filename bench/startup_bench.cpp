@@ -8,6 +8,7 @@
 #include "figure/app_state.h"
 #include "shell/startup.h"
 #include "platform/translation.h"
+#include "settings/settings_store.h"
 #include "shell/frm_nubo_win.h"
 
 namespace {
@@ -16,6 +17,12 @@ class BenchWindow : public FrmNuboWin {
  public:
   using FrmNuboWin::FrmNuboWin;
   QString ProgramFolder() const override { return QStringLiteral(NUBORO_APP_DIR); }
+  // The user's own settings are neither read nor written by a measurement.
+  SettingsStore& Settings() override { return settings; }
+  struct : SettingsStore {
+    std::optional<QString> Read(const QString&, const QString&) override { return std::nullopt; }
+    void Write(const QString&, const QString&, const QString&) override {}
+  } settings;
 };
 }  // namespace
 
@@ -25,7 +32,7 @@ static void BM_FirstWindowPeakMemory(benchmark::State& st) {
     InstallToolkitJapanese(qtJapanese);
     AppState state;
     BenchWindow window(state);
-    StartUp(state, window);
+    StartUp(window.Ctx());
     QApplication::processEvents();
     QApplication::removeTranslator(&qtJapanese);
   }

@@ -6,14 +6,26 @@
 #include "shell/about.h"
 #include "shell/status_bar.h"
 #include "shell/window.h"
+#include "settings/data_path.h"
+#include "settings/operation_settings.h"
 #include "shell/window_layout.h"
 
 namespace {
-// Until the quit question exists, every way out simply ends the program.
-void EndNow(Context& c) { c.window.EndProgram(); }
+// Until the quit question exists, every way out stores the settings and ends the program.
+void EndNow(Context& c) {
+  StoreSettings(c, c.window.Settings());
+  c.window.EndProgram();
+}
 
-constexpr std::array<MenuRow, 6> kMenuRows{{
+constexpr std::array<MenuRow, 13> kMenuRows{{
     {"mnuFin", EndNow},
+    {"mnuBeginner", [](Context& c) { SetLevel(c, 0); }},
+    {"mnuMidClass", [](Context& c) { SetLevel(c, 1); }},
+    {"mnuSenior", [](Context& c) { SetLevel(c, 2); }},
+    {"mnuOtherOption", [](Context& c) { c.window.OpenOtherOptions(); }},
+    {"mnuDrawEnabled", ToggleDrawPermission},
+    {"mnuSaveEnabled", ToggleSavePermission},
+    {"mnuDataPath", ChangeDataFolder},
     {"mnuNormalSize", [](Context& c) { ApplyScreenLayout(c, 0); }},
     {"mnuExpansion1", [](Context& c) { ApplyScreenLayout(c, 1); }},
     {"mnuExpansion2", [](Context& c) { ApplyScreenLayout(c, 2); }},

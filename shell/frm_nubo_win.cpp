@@ -16,6 +16,10 @@
 #include "construction/virtual_keys.h"
 #include "figure/app_state.h"
 #include "platform/help_viewer.h"
+#include "platform/ini_settings_store.h"
+#include "settings/frm_other_option.h"
+#include "settings/frm_path_setting.h"
+#include "settings/other_options.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/sound.h"
@@ -202,6 +206,26 @@ void FrmNuboWin::OpenHelpFile(const QString& path) {
   if (!help_) help_ = new HelpViewer();
   help_->OpenContents(path);
 }
+
+SettingsStore& FrmNuboWin::Settings() {
+  if (!settings_) settings_ = std::make_unique<IniSettingsStore>();
+  return *settings_;
+}
+
+void FrmNuboWin::PrepareOtherOptions() {
+  if (frmOtherOption_) return;
+  frmOtherOption_ = new FrmOtherOption(this);
+  frmOtherOption_->Prepare();
+  connect(frmOtherOption_, &FrmOtherOption::applyRequested, this,
+          [this](const OtherOptionValues& values) { ApplyOtherOptions(context_, values); });
+}
+
+void FrmNuboWin::OpenOtherOptions() {
+  PrepareOtherOptions();
+  frmOtherOption_->exec();
+}
+
+DataPathChoice FrmNuboWin::RunDataPathDialog(const QString& current) { return RunPathSettingDialog(this, current); }
 
 void FrmNuboWin::SetWaitCursor(bool on) {
   on ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 #include "construction/dispatch.h"
 #include "platform/back_buffer.h"
@@ -15,6 +16,8 @@
 
 struct AppState;
 class PictureBox;
+class FrmOtherOption;
+class IniSettingsStore;
 class QAction;
 class QLabel;
 class QStatusBar;
@@ -64,6 +67,10 @@ class FrmNuboWin : public QMainWindow, public Window {
   void LoadAboutWindow() override;
   void UnloadAboutWindow() override;
   void OpenHelpFile(const QString& path) override;
+  SettingsStore& Settings() override;
+  void PrepareOtherOptions() override;
+  void OpenOtherOptions() override;
+  DataPathChoice RunDataPathDialog(const QString& current) override;
   void SetWaitCursor(bool on) override;
   void ShowMainWindow() override;
   void EndProgram() override;
@@ -115,6 +122,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   std::array<QToolButton*, 13> command1_{};
   QRect backBufferRect_;
   QString dialogFileName_;
+  std::unique_ptr<IniSettingsStore> settings_;
+  FrmOtherOption* frmOtherOption_ = nullptr;
   QPointer<FrmAbout> frmAbout_;
   QPointer<HelpViewer> help_;
   bool keyPreview_ = false;

@@ -13,6 +13,6 @@ int main(int argc, char* argv[]) {
   InstallToolkitJapanese(qtJapanese);
   AppState state;
   FrmNuboWin window(state);
-  StartUp(state, window);
+  StartUp(window.Ctx());
   return QApplication::exec();
 }

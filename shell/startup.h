@@ -1,7 +1,6 @@
-// The program's start: splash, main window set up, sample figure, welcome.
+// The program's start: splash, main window set up, sample figure, stored settings, welcome.
 #pragma once
 
-struct AppState;
-class Window;
+struct Context;
 
-void StartUp(AppState& s, Window& w);
+void StartUp(Context& c);

@@ -7,6 +7,14 @@
 
 #include "view/display_list.h"
 
+class SettingsStore;
+
+// What the data path dialog hands back: a folder only when one was picked and confirmed.
+struct DataPathChoice {
+  bool pathChanged = false;
+  QString dataPath;
+};
+
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageIcon { None, Question, Exclamation };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
@@ -82,6 +90,15 @@ class Window {
   virtual void UnloadAboutWindow() = 0;
   // Opens a help file (relative to the current folder) at its contents page.
   virtual void OpenHelpFile(const QString& path) = 0;
+
+  // The per-user settings store.
+  virtual SettingsStore& Settings() = 0;
+  // The other-options dialog: prepared hidden once at start-up, then shown modally; its "確認"
+  // applies through ApplyOtherOptions.
+  virtual void PrepareOtherOptions() = 0;
+  virtual void OpenOtherOptions() = 0;
+  // Runs the data path dialog modally, showing `current` as the folder in use.
+  virtual DataPathChoice RunDataPathDialog(const QString& current) = 0;
 
   // The hourglass over the whole screen while something is being prepared.
   virtual void SetWaitCursor(bool on) = 0;

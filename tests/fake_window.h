@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "fake_settings.h"
 #include "shell/window.h"
 
 class FakeWindow : public Window {
@@ -78,6 +79,13 @@ class FakeWindow : public Window {
   void LoadAboutWindow() override { calls << QStringLiteral("LoadAboutWindow"); }
   void UnloadAboutWindow() override { calls << QStringLiteral("UnloadAboutWindow"); }
   void OpenHelpFile(const QString& path) override { calls << QStringLiteral("OpenHelpFile ") + path; }
+  SettingsStore& Settings() override { return settings; }
+  void PrepareOtherOptions() override { calls << QStringLiteral("PrepareOtherOptions"); }
+  void OpenOtherOptions() override { calls << QStringLiteral("OpenOtherOptions"); }
+  DataPathChoice RunDataPathDialog(const QString& current) override {
+    calls << QStringLiteral("RunDataPathDialog ") + current;
+    return dataPathChoice;
+  }
   void SetWaitCursor(bool on) override { waitCursor = on; }
   void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
   void EndProgram() override { calls << QStringLiteral("EndProgram"); }
@@ -99,4 +107,6 @@ class FakeWindow : public Window {
   bool keyPreview = true;
   bool waitCursor = false;
   std::function<void()> onProcessEvents;
+  FakeSettings settings;
+  DataPathChoice dataPathChoice;
 };

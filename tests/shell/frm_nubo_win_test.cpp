@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 
+#include "fake_settings.h"
 #include "figure/app_state.h"
 #include "shell/startup.h"
 #include "platform/picture_box.h"
@@ -15,6 +16,9 @@ class TestWindow : public FrmNuboWin {
  public:
   using FrmNuboWin::FrmNuboWin;
   QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
+  // Never the user's own settings file.
+  SettingsStore& Settings() override { return settings; }
+  FakeSettings settings;
 };
 
 struct Colours {
@@ -38,7 +42,7 @@ Colours Count(const QImage& image) {
 class FirstWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    StartUp(state, window);
+    StartUp(window.Ctx());
     QApplication::processEvents();
   }
   AppState state;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "construction/virtual_keys.h"
+#include "fake_settings.h"
 #include "figure/app_state.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
@@ -24,6 +25,9 @@ class TestWindow : public FrmNuboWin {
  public:
   using FrmNuboWin::FrmNuboWin;
   QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
+  // Never the user's own settings file.
+  SettingsStore& Settings() override { return settings; }
+  FakeSettings settings;
   void EndProgram() override { ++endRequests; }
   int endRequests = 0;
 };
@@ -44,7 +48,7 @@ void Walk(QMenu* menu, int level, QStringList& out) {
 class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    StartUp(state, window);
+    StartUp(window.Ctx());
     QApplication::processEvents();
   }
   AppState state;

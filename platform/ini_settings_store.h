@@ -1,0 +1,21 @@
+// The settings store as a per-user INI file: $XDG_CONFIG_HOME/立体ヌボロforWin.ini on Linux.
+#pragma once
+
+#include <QSettings>
+
+#include "settings/settings_store.h"
+
+class IniSettingsStore : public SettingsStore {
+ public:
+  IniSettingsStore();
+  // A store in a given file, for tests.
+  explicit IniSettingsStore(const QString& fileName);
+
+  std::optional<QString> Read(const QString& section, const QString& key) override;
+  void Write(const QString& section, const QString& key, const QString& value) override;
+
+  QString FileName() const { return settings_.fileName(); }
+
+ private:
+  QSettings settings_;
+};

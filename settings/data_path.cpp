@@ -1,0 +1,12 @@
+// Change data folder: the dialog decides, the state only takes a confirmed pick.
+#include "settings/data_path.h"
+
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "shell/window.h"
+
+void ChangeDataFolder(Context& c) {
+  const DataPathChoice choice = c.window.RunDataPathDialog(c.state.mstrDataPath);
+  // An empty folder would send the file dialogs to wherever the process happens to be.
+  if (choice.pathChanged && !choice.dataPath.isEmpty()) c.state.mstrDataPath = choice.dataPath;
+}

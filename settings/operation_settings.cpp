@@ -1,0 +1,105 @@
+// Levels and permissions live in the menu check marks; the store keeps them as plain texts.
+#include "settings/operation_settings.h"
+
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "settings/settings_store.h"
+#include "shell/window.h"
+#include "shell/window_layout.h"
+
+namespace {
+const char* const kDrawControls[] = {"cmdDrawFig", "mnuDraw", "mnuDifficulty"};
+const char* const kSaveControls[] = {"cmdFigSave", "mnuFileSave"};
+
+QString Name(const char* n) { return QString::fromLatin1(n); }
+
+template <size_t N>
+void SetPermission(Window& w, const char* item, const char* const (&controls)[N], bool on) {
+  w.SetChecked(Name(item), on);
+  for (const char* c : controls) w.SetEnabled(Name(c), on);
+}
+
+void TickLevel(Context& c, int level) {
+  for (int i = 0; i < 3; ++i) c.window.SetChecked(Name(kDifficultyLevels[i].menuItem), i == level);
+  c.state.mintMaxSize = kDifficultyLevels[level].maxSize;
+  c.state.mintUnitLength = kDifficultyLevels[level].unitLength;
+}
+
+// The index of the ticked item of a group of three, the last one when none of the first two is.
+int TickedOfThree(Window& w, const char* first, const char* second) {
+  return w.IsChecked(Name(first)) ? 0 : w.IsChecked(Name(second)) ? 1 : 2;
+}
+
+std::optional<QString> Stored(SettingsStore& store, const char* key) {
+  return store.Read(Name(kSettingsSection), Name(key));
+}
+
+// A stored number 0..2; a text that is no number counts as absent and takes the default 0.
+std::optional<int> StoredChoice(SettingsStore& store, const char* key) {
+  const std::optional<QString> text = Stored(store, key);
+  const long long n = text ? StoredNumber(*text).value_or(0) : 0;
+  if (n < 0 || n > 2) return std::nullopt;
+  return static_cast<int>(n);
+}
+
+bool StoredFlag(SettingsStore& store, const char* key) {
+  const std::optional<QString> text = Stored(store, key);
+  return text ? StoredBoolean(*text).value_or(true) : true;
+}
+}  // namespace
+
+std::optional<long long> StoredNumber(const QString& text) {
+  bool ok = false;
+  const long long n = text.trimmed().toLongLong(&ok);
+  return ok ? std::optional<long long>(n) : std::nullopt;
+}
+
+std::optional<bool> StoredBoolean(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.compare(u"True", Qt::CaseInsensitive) == 0) return true;
+  if (t.compare(u"False", Qt::CaseInsensitive) == 0) return false;
+  if (const auto n = StoredNumber(t)) return *n != 0;
+  return std::nullopt;
+}
+
+std::optional<int> TickedLevel(Context& c) {
+  for (int i = 0; i < 3; ++i) {
+    if (c.window.IsChecked(Name(kDifficultyLevels[i].menuItem))) return i;
+  }
+  return std::nullopt;
+}
+
+void SetLevel(Context& c, int level) {
+  if (level < 0 || level > 2 || c.window.IsChecked(Name(kDifficultyLevels[level].menuItem))) return;
+  TickLevel(c, level);
+}
+
+void ToggleDrawPermission(Context& c) {
+  SetPermission(c.window, "mnuDrawEnabled", kDrawControls, !c.window.IsChecked(QStringLiteral("mnuDrawEnabled")));
+}
+
+void ToggleSavePermission(Context& c) {
+  SetPermission(c.window, "mnuSaveEnabled", kSaveControls, !c.window.IsChecked(QStringLiteral("mnuSaveEnabled")));
+}
+
+void ReadSettings(Context& c, SettingsStore& store) {
+  if (const auto level = StoredChoice(store, "Difficulty")) TickLevel(c, *level);
+  if (const auto size = StoredChoice(store, "ScreenSize")) ApplyScreenLayout(c, static_cast<int16_t>(*size));
+  SetPermission(c.window, "mnuDrawEnabled", kDrawControls, StoredFlag(store, "DrawEnabled"));
+  SetPermission(c.window, "mnuSaveEnabled", kSaveControls, StoredFlag(store, "SaveEnabled"));
+  c.state.mstrDataPath = Stored(store, "DataPath").value_or(QStringLiteral("./data"));
+}
+
+void StoreSettings(Context& c, SettingsStore& store) {
+  const QString section = Name(kSettingsSection);
+  const auto flag = [&](const char* item) {
+    return c.window.IsChecked(Name(item)) ? QStringLiteral("True") : QStringLiteral("False");
+  };
+  store.Write(section, QStringLiteral("Difficulty"),
+              QString::number(TickedOfThree(c.window, "mnuBeginner", "mnuMidClass")));
+  store.Write(section, QStringLiteral("ScreenSize"),
+              QString::number(TickedOfThree(c.window, "mnuNormalSize", "mnuExpansion1")));
+  store.Write(section, QStringLiteral("DrawEnabled"), flag("mnuDrawEnabled"));
+  store.Write(section, QStringLiteral("SaveEnabled"), flag("mnuSaveEnabled"));
+  store.Write(section, QStringLiteral("DataPath"), c.state.mstrDataPath);
+}

@@ -1,0 +1,40 @@
+// Difficulty levels, the two permissions, and reading and storing the five settings.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+struct Context;
+class SettingsStore;
+
+struct DifficultyLevel {
+  const char* menuItem;
+  int16_t maxSize;     // mintMaxSize, mm
+  int16_t unitLength;  // mintUnitLength, mm
+};
+
+// Indexed by the stored "Difficulty" value.
+inline constexpr std::array<DifficultyLevel, 3> kDifficultyLevels{{
+    {"mnuBeginner", 100, 20},
+    {"mnuMidClass", 100, 10},
+    {"mnuSenior", 200, 10},
+}};
+
+inline constexpr char kSettingsApplication[] = "立体ヌボロforWin";
+inline constexpr char kSettingsSection[] = "Option";
+
+// The level whose menu item is ticked, or nothing.
+std::optional<int> TickedLevel(Context& c);
+
+void SetLevel(Context& c, int level);
+void ToggleDrawPermission(Context& c);
+void ToggleSavePermission(Context& c);
+
+void ReadSettings(Context& c, SettingsStore& store);
+void StoreSettings(Context& c, SettingsStore& store);
+
+// Conversions of stored texts; nothing when the text is not a value of that kind.
+std::optional<long long> StoredNumber(const QString& text);
+std::optional<bool> StoredBoolean(const QString& text);

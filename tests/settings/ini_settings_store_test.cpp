@@ -1,0 +1,119 @@
+// The settings file: where it lives, what it holds, and that nothing in it can stop the program.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "construction/dispatch.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "platform/ini_settings_store.h"
+#include "settings/operation_settings.h"
+#include "shell/status_bar.h"
+#include "shell/window_layout.h"
+
+namespace {
+QByteArray Slurp(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void Put(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+class IniStore : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetUpDrawingArea(w);
+    SetInitialCommandState(w);
+    InitialiseApplicationState(state);
+  }
+  // Reads the file into a fresh window state, as start-up would.
+  void ReadFrom(const QString& path) {
+    IniSettingsStore store(path);
+    ReadSettings(c, store);
+  }
+  QTemporaryDir dir;
+  QString file = dir.filePath(QStringLiteral("立体ヌボロforWin.ini"));
+  AppState state;
+  FakeWindow w;
+  WatchmanState watchman;
+  Context c{state, w, watchman};
+};
+}  // namespace
+
+TEST_F(IniStore, LivesInTheUsersConfigFolderUnderTheApplicationName) {
+  IniSettingsStore store;
+  EXPECT_EQ(store.FileName(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                  QStringLiteral("/立体ヌボロforWin.ini"));
+}
+
+TEST_F(IniStore, StoresTheFiveKeysAsPlainTextsAndKeepsOtherKeys) {
+  Put(file, "[Other]\nteacher=Sato\n\n[Option]\nExtra=1\n");
+  ReadFrom(file);
+  SetLevel(c, 1);
+  ToggleDrawPermission(c);
+  {
+    IniSettingsStore store(file);
+    StoreSettings(c, store);
+  }
+  const QByteArray text = Slurp(file);
+  for (const char* line : {"[Option]", "Difficulty=1", "ScreenSize=0", "DrawEnabled=False", "SaveEnabled=True",
+                           "DataPath=./data", "Extra=1", "[Other]", "teacher=Sato"})
+    EXPECT_TRUE(text.contains(line)) << line << "\n" << text.constData();
+
+  // And a second start reads back what the first stored.
+  SetUp();
+  ReadFrom(file);
+  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuMidClass")));
+  EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
+  EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+}
+
+TEST_F(IniStore, FoldersWithCommasAndJapaneseSurviveTheRoundTrip) {
+  state.mstrDataPath = QStringLiteral("/home/生徒/図形, 2年");
+  {
+    IniSettingsStore store(file);
+    StoreSettings(c, store);
+  }
+  state.mstrDataPath.clear();
+  ReadFrom(file);
+  EXPECT_EQ(state.mstrDataPath, QStringLiteral("/home/生徒/図形, 2年"));
+}
+
+TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
+  QRandomGenerator random(20261207);
+  QList<QByteArray> files = {
+      "[Option]\nDifficulty=abc\nScreenSize=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5)\nDrawEnabled=perhaps\n",
+      "[Option]\nDifficulty=99999999999999999999999\nScreenSize=-40000\nSaveEnabled=2.5e300\n",
+      "[Option\nDifficulty=2\n\\\\\\\n=\n[[]]\n",
+      QByteArray(4096, '\0'),
+  };
+  for (int n = 0; n < 20; ++n) {
+    QByteArray noise(1 + random.bounded(3000), '\0');
+    for (char& b : noise) b = static_cast<char>(random.bounded(256));
+    files << noise;
+  }
+  for (const QByteArray& bytes : files) {
+    SetUp();
+    Put(file, bytes);
+    ReadFrom(file);
+    // Whatever was read, the program is in one of its own states.
+    EXPECT_TRUE(TickedLevel(c).has_value());
+    EXPECT_GE(state.mintUnitLength, 10);
+    EXPECT_LE(state.mintMaxSize, 200);
+    EXPECT_FALSE(w.clientSize.isEmpty());
+  }
+  // The plainly garbled keys of the first file fall back to the defaults.
+  SetUp();
+  Put(file, files[0]);
+  ReadFrom(file);
+  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuBeginner")));
+  EXPECT_EQ(state.mintMaxSize, 100);
+  EXPECT_EQ(w.clientSize, QSize(640, 450));
+  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
+}

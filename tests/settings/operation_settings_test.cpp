@@ -1,0 +1,140 @@
+// Difficulty levels, permissions, and the five settings read at start-up and stored at the end.
+#include <gtest/gtest.h>
+
+#include "construction/dispatch.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "settings/operation_settings.h"
+#include "shell/status_bar.h"
+#include "shell/window_layout.h"
+
+namespace {
+class Settings : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetUpDrawingArea(w);
+    SetInitialCommandState(w);
+    InitialiseApplicationState(state);
+  }
+  void Store(const char* key, const char* value) {
+    w.settings.values[QStringLiteral("Option/") + QLatin1String(key)] = QString::fromUtf8(value);
+  }
+  QString Stored(const char* key) const { return w.settings.values.value(QStringLiteral("Option/") + QLatin1String(key)); }
+  bool Checked(const char* item) const { return w.IsChecked(QString::fromLatin1(item)); }
+  bool Enabled(const char* item) const { return w.IsEnabled(QString::fromLatin1(item)); }
+
+  AppState state;
+  FakeWindow w;
+  WatchmanState watchman;
+  Context c{state, w, watchman};
+};
+}  // namespace
+
+TEST_F(Settings, AnEmptyStoreGivesTheDefaults) {
+  ReadSettings(c, w.settings);
+  EXPECT_TRUE(Checked("mnuBeginner"));
+  EXPECT_EQ(state.mintMaxSize, 100);
+  EXPECT_EQ(state.mintUnitLength, 20);
+  EXPECT_TRUE(Checked("mnuNormalSize"));
+  EXPECT_EQ(w.clientSize, QSize(640, 450));  // the normal layout was applied
+  EXPECT_TRUE(Checked("mnuDrawEnabled") && Checked("mnuSaveEnabled"));
+  for (const char* on : {"cmdDrawFig", "mnuDraw", "mnuDifficulty", "cmdFigSave", "mnuFileSave"}) EXPECT_TRUE(Enabled(on));
+  EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+}
+
+TEST_F(Settings, StoredLevelsAndSizes) {
+  struct Case {
+    const char* difficulty;
+    const char* ticked;
+    int maxSize, unitLength;
+  } cases[] = {
+      {"0", "mnuBeginner", 100, 20}, {"1", "mnuMidClass", 100, 10}, {"2", "mnuSenior", 200, 10},
+      {"7", "mnuBeginner", 200, 20},   // out of range: start-up limits stay
+      {"-1", "mnuBeginner", 200, 20},  {"99999999999999999999", "mnuBeginner", 100, 20},  // no number: default
+      {"zwei", "mnuBeginner", 100, 20}, {" 2 ", "mnuSenior", 200, 10},
+  };
+  for (const Case& k : cases) {
+    Settings::SetUp();
+    Store("Difficulty", k.difficulty);
+    ReadSettings(c, w.settings);
+    SCOPED_TRACE(k.difficulty);
+    EXPECT_TRUE(Checked(k.ticked));
+    EXPECT_EQ(state.mintMaxSize, k.maxSize);
+    EXPECT_EQ(state.mintUnitLength, k.unitLength);
+  }
+  Store("ScreenSize", "1");
+  ReadSettings(c, w.settings);
+  EXPECT_TRUE(Checked("mnuExpansion1"));
+  EXPECT_EQ(w.clientSize, QSize(800, 570));
+  Store("ScreenSize", "5");
+  w.clientSize = QSize();
+  ReadSettings(c, w.settings);
+  EXPECT_TRUE(w.clientSize.isEmpty()) << "an unknown size changes nothing";
+}
+
+TEST_F(Settings, PermissionWordsNumbersAndGarbage) {
+  struct Case {
+    const char* text;
+    bool permitted;
+  } cases[] = {{"True", true},  {"False", false}, {"false", false}, {"0", false}, {"-1", true},
+               {"1", true},     {"maybe", true},  {"", true}};
+  for (const Case& k : cases) {
+    Store("DrawEnabled", k.text);
+    Store("SaveEnabled", k.text);
+    ReadSettings(c, w.settings);
+    SCOPED_TRACE(k.text);
+    EXPECT_EQ(Checked("mnuDrawEnabled"), k.permitted);
+    EXPECT_EQ(Enabled("mnuDifficulty"), k.permitted);
+    EXPECT_EQ(Enabled("cmdDrawFig"), k.permitted);
+    EXPECT_EQ(Checked("mnuSaveEnabled"), k.permitted);
+    EXPECT_EQ(Enabled("mnuFileSave"), k.permitted);
+  }
+}
+
+TEST_F(Settings, StoredBackInTheirOwnForms) {
+  Store("Difficulty", "7");
+  Store("DataPath", "/home/class/図形");
+  ReadSettings(c, w.settings);
+  ToggleSavePermission(c);
+  w.settings.writes.clear();
+  StoreSettings(c, w.settings);
+  EXPECT_EQ(w.settings.writes, (QStringList{"Difficulty", "ScreenSize", "DrawEnabled", "SaveEnabled", "DataPath"}));
+  EXPECT_EQ(Stored("Difficulty"), "0");  // "7" left 初級 ticked
+  EXPECT_EQ(Stored("ScreenSize"), "0");
+  EXPECT_EQ(Stored("DrawEnabled"), "True");
+  EXPECT_EQ(Stored("SaveEnabled"), "False");
+  EXPECT_EQ(Stored("DataPath"), QStringLiteral("/home/class/図形"));
+}
+
+TEST_F(Settings, ChoosingALevel) {
+  ReadSettings(c, w.settings);
+  w.drawn.clear();
+  state.msngRefX[4] = 180;
+  SetLevel(c, 2);
+  EXPECT_TRUE(Checked("mnuSenior"));
+  EXPECT_FALSE(Checked("mnuBeginner"));
+  EXPECT_EQ(state.mintMaxSize, 200);
+  EXPECT_EQ(state.mintUnitLength, 10);
+  EXPECT_EQ(state.msngRefX[4], 180) << "the pointer stays where it is";
+  EXPECT_TRUE(w.drawn.empty()) << "nothing is redrawn";
+
+  state.mintUnitLength = 5;  // as the other-options dialog may set it
+  SetLevel(c, 2);            // already ticked: nothing happens
+  EXPECT_EQ(state.mintUnitLength, 5);
+}
+
+TEST_F(Settings, PermissionsGateOnlyTheirControls) {
+  ReadSettings(c, w.settings);
+  state.mblnDrawMode = true;
+  ToggleDrawPermission(c);
+  EXPECT_FALSE(Checked("mnuDrawEnabled"));
+  for (const char* off : {"cmdDrawFig", "mnuDraw", "mnuDifficulty"}) EXPECT_FALSE(Enabled(off));
+  EXPECT_TRUE(Enabled("mnuFileSave"));
+  EXPECT_TRUE(state.mblnDrawMode) << "draw mode stays on";
+  ToggleDrawPermission(c);
+  EXPECT_TRUE(Enabled("mnuDifficulty"));
+  ToggleSavePermission(c);
+  EXPECT_FALSE(Enabled("cmdFigSave"));
+  EXPECT_FALSE(Enabled("mnuFileSave"));
+  EXPECT_TRUE(Enabled("cmdDrawFig"));
+}

@@ -1,0 +1,106 @@
+// Applying the other options: which limits win, the draw-mode notice, and the pointers going home.
+#include "settings/other_options.h"
+
+#include <gtest/gtest.h>
+
+#include "construction/dispatch.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "shell/status_bar.h"
+#include "view/compute_view.h"
+
+namespace {
+class OtherOptions : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitialiseApplicationState(state);
+    // Pointer and line-end pointer away from the origin, a line start held.
+    state.msngRefX[4] = 40, state.msngRefY[4] = 20, state.msngRefZ[4] = 60;
+    state.msngRefX[5] = 80, state.msngRefZ[5] = 10;
+    state.mblnNoLineStart = false;
+    state.mintMaxSize = 321, state.mintUnitLength = 7;
+  }
+  void Tick(const char* item) { w.SetChecked(QString::fromLatin1(item), true); }
+  void Apply(bool enabled, const char* unit, const char* size) {
+    ApplyOtherOptions(c, {enabled, QString::fromLatin1(unit), QString::fromLatin1(size)});
+  }
+  void ExpectLimits(int maxSize, int unitLength) const {
+    EXPECT_EQ(state.mintMaxSize, maxSize);
+    EXPECT_EQ(state.mintUnitLength, unitLength);
+  }
+  void ExpectPointersHomeAndRedrawn() {
+    AppState home;
+    InitialiseApplicationState(home);
+    for (int i = 0; i <= 5; ++i) {
+      EXPECT_TRUE(state.msngRefX[i] == home.msngRefX[i] && state.msngRefY[i] == home.msngRefY[i] &&
+                  state.msngRefZ[i] == home.msngRefZ[i])
+          << i;
+    }
+    EXPECT_TRUE(state.mblnNoLineStart);
+    AppState expected = state;
+    ComputeView(expected);
+    EXPECT_EQ(state.msngViewRefX, expected.msngViewRefX);
+    EXPECT_EQ(state.msngViewRefY, expected.msngViewRefY);
+    EXPECT_EQ(w.calls.mid(w.calls.size() - 2),
+              QStringList({QStringLiteral("DrawFigure"), QStringLiteral("PlayWave ./sound/turn.wav")}));
+  }
+
+  AppState state;
+  FakeWindow w;
+  WatchmanState watchman;
+  Context c{state, w, watchman};
+};
+}  // namespace
+
+TEST_F(OtherOptions, UntouchedDialogRestoresTheTickedLevelsLimits) {
+  Tick("mnuMidClass");
+  Apply(false, "2", "200");
+  ExpectLimits(100, 10);
+  ExpectPointersHomeAndRedrawn();
+  EXPECT_TRUE(w.messages.empty());
+  w.checked.clear();
+  Tick("mnuSenior");
+  Apply(false, "2", "200");
+  ExpectLimits(200, 10);
+}
+
+TEST_F(OtherOptions, InDrawModeTheNoticeComesBeforeTheRedraw) {
+  state.mblnDrawMode = true;
+  Tick("mnuMidClass");
+  Apply(false, "2", "200");
+  ExpectLimits(100, 10);
+  EXPECT_EQ(w.calls, QStringList({QStringLiteral("ShowMessage"), QStringLiteral("DrawFigure"),
+                                  QStringLiteral("PlayWave ./sound/turn.wav")}));
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].text, QStringLiteral("作図ポインタを原点に戻しますね。"));
+  EXPECT_EQ(w.messages[0].title, QStringLiteral("かくにんします"));
+  EXPECT_EQ(w.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(w.messages[0].icon, MessageIcon::Exclamation);
+  ExpectPointersHomeAndRedrawn();
+}
+
+TEST_F(OtherOptions, CheckedBoxTakesTheLabelsOverTheLevelRoundedHalfToEven) {
+  Tick("mnuSenior");
+  Apply(true, "5", "600");
+  ExpectLimits(600, 5);
+  ExpectPointersHomeAndRedrawn();
+  Apply(true, "2.5", " 201.5 ");
+  ExpectLimits(202, 2);
+}
+
+TEST_F(OtherOptions, NoTickedLevelKeepsTheLimitsButStillResetsThePointers) {
+  Apply(false, "5", "600");
+  ExpectLimits(321, 7);
+  ExpectPointersHomeAndRedrawn();
+}
+
+TEST_F(OtherOptions, LabelThatIsNoNumberKeepsBothLimits) {
+  for (const char* bad : {"", "abc", "5mm", "nan", "inf"}) {
+    SCOPED_TRACE(bad);
+    Apply(true, bad, "600");
+    ExpectLimits(321, 7);
+    Apply(true, "5", bad);
+    ExpectLimits(321, 7);
+  }
+  ExpectPointersHomeAndRedrawn();
+}

@@ -1,0 +1,63 @@
+// Start-up: the order of its steps, and going on without the sample figure.
+#include <gtest/gtest.h>
+
+#include "construction/dispatch.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "shell/startup.h"
+#include "shell/status_bar.h"
+
+namespace {
+struct StartUpRun {
+  AppState state;
+  FakeWindow w;
+  WatchmanState watchman;
+  Context c{state, w, watchman};
+};
+
+// The calls that mark the steps, in the order they came.
+QStringList Milestones(const QStringList& calls) {
+  QStringList out;
+  for (const QString& call : calls) {
+    for (const char* m : {"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen", "PrepareOtherOptions",
+                          "DrawFigure", "ShowMessage", "ShowMainWindow", "UnloadAboutWindow"}) {
+      if (call.startsWith(QLatin1String(m))) out << QString::fromLatin1(m);
+    }
+  }
+  out.removeDuplicates();
+  return out;
+}
+}  // namespace
+
+TEST(StartUp, RunsItsStepsInOrder) {
+  StartUpRun run;
+  run.w.programFolder = QStringLiteral(NUBORO_SOURCE_DIR "/assets");
+  run.w.settings.values[QStringLiteral("Option/ScreenSize")] = QStringLiteral("2");
+  run.w.settings.values[QStringLiteral("Option/Difficulty")] = QStringLiteral("2");
+  StartUp(run.c);
+  EXPECT_EQ(Milestones(run.w.calls),
+            (QStringList{"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen", "PrepareOtherOptions",
+                         "DrawFigure", "ShowMainWindow", "UnloadAboutWindow"}));
+  // The sample is drawn before the stored layout, which draws it again at its own size.
+  EXPECT_EQ(run.w.drawn.size(), 2u);
+  EXPECT_EQ(run.w.clientSize, QSize(1024, 738));
+  EXPECT_TRUE(run.w.IsChecked(QStringLiteral("mnuSenior")));
+  EXPECT_EQ(run.state.mintMaxSize, 200);
+  EXPECT_EQ(run.state.mintLineCount, 12);
+  EXPECT_FALSE(run.state.mblnModified);
+  EXPECT_EQ(run.w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1"));
+  EXPECT_EQ(run.w.explanation, QStringLiteral("ようこそ！立体ヌボロへ！！"));
+  EXPECT_EQ(run.w.angleText, QStringLiteral("(^o^)/"));
+}
+
+TEST(StartUp, GoesOnWithAnEmptyFigureWhenTheSampleIsMissing) {
+  StartUpRun run;
+  run.w.programFolder = QStringLiteral("/nonexistent");
+  StartUp(run.c);
+  ASSERT_EQ(run.w.messages.size(), 1u);
+  EXPECT_EQ(run.w.messages[0].title, QStringLiteral("エラー"));
+  EXPECT_EQ(run.state.mintLineCount, 0);
+  EXPECT_TRUE(run.w.calls.contains(QStringLiteral("ShowMainWindow")));
+  EXPECT_EQ(Milestones(run.w.calls).indexOf(QStringLiteral("ShowMessage")),
+            Milestones(run.w.calls).indexOf(QStringLiteral("PrepareOtherOptions")) + 1);
+}
