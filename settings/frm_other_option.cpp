@@ -20,6 +20,8 @@ W* Make(QWidget* parent, const char* name, const QRect& place) {
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
   QLabel* l = Make<QLabel>(parent, name, place);
   l->setText(text);
+  // Captions and values share one top line; values stand at the right, apart from the caption.
+  l->setAlignment(text.isEmpty() ? Qt::AlignRight | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
   return l;
 }
 
