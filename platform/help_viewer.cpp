@@ -2,6 +2,7 @@
 #include "platform/help_viewer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -47,6 +48,9 @@ void HelpViewer::OpenContents(const QString& path) {
   const QFileInfo file(folder.absoluteFilePath(path));
   if (file.isFile() && file.isReadable()) {
     contents_ = QUrl::fromLocalFile(file.absoluteFilePath());
+    // One style for every page, kept beside the help file.
+    QFile style(file.dir().filePath(QStringLiteral("help.css")));
+    if (style.open(QIODevice::ReadOnly)) browser_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     GoToContents();
   } else {
     contents_.clear();
