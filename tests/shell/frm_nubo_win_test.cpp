@@ -5,21 +5,13 @@
 #include <QDir>
 #include <QImage>
 
-#include "fake_settings.h"
 #include "figure/app_state.h"
 #include "shell/startup.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
+#include "test_main_window.h"
 
 namespace {
-class TestWindow : public FrmNuboWin {
- public:
-  using FrmNuboWin::FrmNuboWin;
-  QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
-  // Never the user's own settings file.
-  SettingsStore& Settings() override { return settings; }
-  FakeSettings settings;
-};
 
 struct Colours {
   int green = 0, white = 0, other = 0;

@@ -14,23 +14,13 @@
 #include <QToolButton>
 
 #include "construction/virtual_keys.h"
-#include "fake_settings.h"
 #include "figure/app_state.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
+#include "test_main_window.h"
 #include "shell/startup.h"
 
 namespace {
-class TestWindow : public FrmNuboWin {
- public:
-  using FrmNuboWin::FrmNuboWin;
-  QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
-  // Never the user's own settings file.
-  SettingsStore& Settings() override { return settings; }
-  FakeSettings settings;
-  void EndProgram() override { ++endRequests; }
-  int endRequests = 0;
-};
 
 // One line per menu entry: indentation by level, name, caption, shortcut, "check" for check-mark items.
 void Walk(QMenu* menu, int level, QStringList& out) {
