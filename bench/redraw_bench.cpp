@@ -33,7 +33,10 @@ void Redraw(benchmark::State& st, bool drawMode) {
 static void BM_RedrawNormalMode(benchmark::State& st) { Redraw(st, false); }
 static void BM_RedrawDrawModeHeldStart(benchmark::State& st) { Redraw(st, true); }
 BENCHMARK(BM_RedrawNormalMode)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_RedrawDrawModeHeldStart)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RedrawDrawModeHeldStart)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // The parts of a normal-mode redraw, to see where the time goes.
 static void BM_BuildListOnly(benchmark::State& st) {

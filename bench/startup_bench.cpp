@@ -6,10 +6,10 @@
 #include <QTranslator>
 
 #include "figure/app_state.h"
-#include "shell/startup.h"
 #include "platform/translation.h"
 #include "settings/settings_store.h"
 #include "shell/frm_nubo_win.h"
+#include "shell/startup.h"
 
 namespace {
 // The program's folder is the app folder of the build tree, where the sample figure lies.

@@ -31,13 +31,15 @@ void MenuClick(Context& c, const DispatchTables& t, QStringView item) {
 
 void ToolbarClick(Context& c, const DispatchTables& t, QStringView key) {
   if (!c.window.IsEnabled(key.toString())) return;
-  const ToolbarRow* row = Find(t.toolbar, key, [](const ToolbarRow& r, QStringView k) { return NameIs(r.key, k); });
+  const ToolbarRow* row =
+      Find(t.toolbar, key, [](const ToolbarRow& r, QStringView k) { return NameIs(r.key, k); });
   if (row && row->run) row->run(c);
 }
 
 void PictureButtonClick(Context& c, const DispatchTables& t, int16_t index) {
   if (c.window.IsEnabled(QStringLiteral("command1(%1)").arg(index))) {
-    const PictureRow* row = Find(t.pictureButtons, index, [](const PictureRow& r, int16_t i) { return r.index == i; });
+    const PictureRow* row =
+        Find(t.pictureButtons, index, [](const PictureRow& r, int16_t i) { return r.index == i; });
     if (row && row->run) row->run(c);
   }
   c.window.FocusFigureBox();
@@ -56,6 +58,7 @@ void CloseRequest(Context& c, const DispatchTables& t) {
 }
 
 void TimerTick(Context& c, const DispatchTables& t, QStringView timer) {
-  const TimerRow* row = Find(t.timers, timer, [](const TimerRow& r, QStringView n) { return NameIs(r.timer, n); });
+  const TimerRow* row =
+      Find(t.timers, timer, [](const TimerRow& r, QStringView n) { return NameIs(r.timer, n); });
   if (row && row->run) row->run(c);
 }

@@ -3,11 +3,11 @@
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
+#include "settings/data_path.h"
+#include "settings/operation_settings.h"
 #include "shell/about.h"
 #include "shell/status_bar.h"
 #include "shell/window.h"
-#include "settings/data_path.h"
-#include "settings/operation_settings.h"
 #include "shell/window_layout.h"
 
 namespace {

@@ -32,7 +32,8 @@ class ItemReader {
       return std::nullopt;
     }
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != u' ' && text_[pos_] != u',' && !IsLineEnd(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && text_[pos_] != u' ' && text_[pos_] != u',' && !IsLineEnd(text_[pos_]))
+      ++pos_;
     const QStringView item = text_.sliced(start, pos_ - start);
     SkipSeparator();
     const auto value = ParseFileNumber(item);

@@ -6,5 +6,6 @@ class Window;
 
 inline constexpr char kSampleFigurePath[] = "/data/sample/nubo01.nbo";
 
-// Loads, zooms and draws the sample; a failure is shown in a box titled "エラー" and leaves the figure as it was.
+// Loads, zooms and draws the sample; a failure is shown in a box titled "エラー" and leaves the figure as it
+// was.
 void LoadSampleFigure(AppState& s, Window& w);

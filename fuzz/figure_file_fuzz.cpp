@@ -15,11 +15,14 @@ void Check(bool ok) {
 }
 
 // Seven significant digits on writing: a value comes back within a millionth of itself.
-bool Close(float written, float read) { return std::abs(double{read} - written) <= std::abs(double{written}) * 1e-6; }
+bool Close(float written, float read) {
+  return std::abs(double{read} - written) <= std::abs(double{written}) * 1e-6;
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  const QByteArray bytes =
+      QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   auto first = std::make_unique<FigureData>();
   QString error;
   if (!ParseFigureFile(bytes, *first, error)) {
@@ -40,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(again->lineCount == n);
   for (int i = 0; i <= 2 * n; ++i) {
     Check(std::isfinite(again->x[i]) && std::isfinite(again->y[i]) && std::isfinite(again->z[i]));
-    Check(Close(first->x[i], again->x[i]) && Close(first->y[i], again->y[i]) && Close(first->z[i], again->z[i]));
+    Check(Close(first->x[i], again->x[i]) && Close(first->y[i], again->y[i]) &&
+          Close(first->z[i], again->z[i]));
   }
   return 0;
 }

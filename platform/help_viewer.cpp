@@ -50,7 +50,8 @@ void HelpViewer::OpenContents(const QString& path) {
     contents_ = QUrl::fromLocalFile(file.absoluteFilePath());
     // One style for every page, kept beside the help file.
     QFile style(file.dir().filePath(QStringLiteral("help.css")));
-    if (style.open(QIODevice::ReadOnly)) browser_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
+    if (style.open(QIODevice::ReadOnly))
+      browser_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     GoToContents();
   } else {
     contents_.clear();

@@ -28,10 +28,12 @@ MessageAnswer ShowMessageBox(QWidget* parent, const Message& m) {
   switch (m.buttons) {
     case MessageButtons::Ok: choices = {{QMessageBox::Ok, "OK", MessageAnswer::Ok}}; break;
     case MessageButtons::OkCancel:
-      choices = {{QMessageBox::Ok, "OK", MessageAnswer::Ok}, {QMessageBox::Cancel, "キャンセル", MessageAnswer::Cancel}};
+      choices = {{QMessageBox::Ok, "OK", MessageAnswer::Ok},
+                 {QMessageBox::Cancel, "キャンセル", MessageAnswer::Cancel}};
       break;
     case MessageButtons::YesNo:
-      choices = {{QMessageBox::Yes, "はい(&Y)", MessageAnswer::Yes}, {QMessageBox::No, "いいえ(&N)", MessageAnswer::No}};
+      choices = {{QMessageBox::Yes, "はい(&Y)", MessageAnswer::Yes},
+                 {QMessageBox::No, "いいえ(&N)", MessageAnswer::No}};
       break;
   }
   for (const Choice& c : choices) box.addButton(c.button)->setText(QString::fromUtf8(c.text));

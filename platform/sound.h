@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 class QSoundEffect;

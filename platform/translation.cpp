@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 bool InstallToolkitJapanese(QTranslator& translator) {
-  if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+  if (!translator.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return false;
   return QCoreApplication::installTranslator(&translator);
 }

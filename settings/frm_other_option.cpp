@@ -25,7 +25,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
   return l;
 }
 
-QSlider* MakeSlider(QWidget* parent, const char* name, const QRect& place, int min, int max, int tick, int page) {
+QSlider* MakeSlider(QWidget* parent, const char* name, const QRect& place, int min, int max, int tick,
+                    int page) {
   QSlider* s = Make<QSlider>(parent, name, place);
   s->setOrientation(Qt::Horizontal);
   s->setRange(min, max);

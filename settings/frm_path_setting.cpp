@@ -114,9 +114,7 @@ QList<DriveEntry> FrmPathSetting::MountedDrives() {
   return drives;
 }
 
-void FrmPathSetting::SetCurrentDataPath(const QString& path) {
-  lblCurrentDataPath->setText(path);
-}
+void FrmPathSetting::SetCurrentDataPath(const QString& path) { lblCurrentDataPath->setText(path); }
 
 void FrmPathSetting::reject() {
   pathChanged_ = false;
@@ -201,9 +199,7 @@ void FrmPathSetting::DirModel_Changed() {
     Dir1->scrollTo(model_->index(scrollTarget_), QAbstractItemView::PositionAtTop);
 }
 
-void FrmPathSetting::StopFollowing() {
-  scrollTarget_.clear();
-}
+void FrmPathSetting::StopFollowing() { scrollTarget_.clear(); }
 
 void FrmPathSetting::Pick(const QString& folder) {
   lblDataPath->setText(FullPath(folder));

@@ -75,11 +75,13 @@ void SetLevel(Context& c, int level) {
 }
 
 void ToggleDrawPermission(Context& c) {
-  SetPermission(c.window, "mnuDrawEnabled", kDrawControls, !c.window.IsChecked(QStringLiteral("mnuDrawEnabled")));
+  SetPermission(c.window, "mnuDrawEnabled", kDrawControls,
+                !c.window.IsChecked(QStringLiteral("mnuDrawEnabled")));
 }
 
 void ToggleSavePermission(Context& c) {
-  SetPermission(c.window, "mnuSaveEnabled", kSaveControls, !c.window.IsChecked(QStringLiteral("mnuSaveEnabled")));
+  SetPermission(c.window, "mnuSaveEnabled", kSaveControls,
+                !c.window.IsChecked(QStringLiteral("mnuSaveEnabled")));
 }
 
 void ReadSettings(Context& c, SettingsStore& store) {

@@ -47,8 +47,8 @@ void ApplyOtherOptions(Context& c, const OtherOptionValues& v) {
   }
 
   if (s.mblnDrawMode) {
-    c.window.ShowMessage({QStringLiteral("作図ポインタを原点に戻しますね。"), QStringLiteral("かくにんします"),
-                          MessageButtons::Ok, MessageIcon::Exclamation});
+    c.window.ShowMessage({QStringLiteral("作図ポインタを原点に戻しますね。"),
+                          QStringLiteral("かくにんします"), MessageButtons::Ok, MessageIcon::Exclamation});
   }
   ResetReferencePoints(s);
   ComputeView(s);

@@ -17,12 +17,12 @@
 #include "figure/app_state.h"
 #include "platform/help_viewer.h"
 #include "platform/ini_settings_store.h"
-#include "settings/frm_other_option.h"
-#include "settings/frm_path_setting.h"
-#include "settings/other_options.h"
 #include "platform/message_box.h"
 #include "platform/picture_box.h"
 #include "platform/sound.h"
+#include "settings/frm_other_option.h"
+#include "settings/frm_path_setting.h"
+#include "settings/other_options.h"
 #include "shell/frm_about.h"
 #include "shell/wood_panel.h"
 
@@ -45,7 +45,8 @@ FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
   picFrontView = NewCanvas(client_, "picFrontView");
   picTopVIew = NewCanvas(client_, "picTopVIew");
   picSideView = NewCanvas(client_, "picSideView");
-  for (PictureBox* box : {picFigBox, picFrontView, picTopVIew, picSideView}) controls_.insert(box->objectName(), box);
+  for (PictureBox* box : {picFigBox, picFrontView, picTopVIew, picSideView})
+    controls_.insert(box->objectName(), box);
   BuildPictureButtons();
   BuildStatusBar();
   BuildTimers();
@@ -75,7 +76,9 @@ Rgb FrmNuboWin::FigureBackground() const { return picbkgFigBox.Background(); }
 
 void FrmNuboWin::EraseFigureBox() { picFigBox->Erase(); }
 
-void FrmNuboWin::PlayWave(const QString& path, bool wait) { sound_->Play(ProgramFolder() + u'/' + path, wait); }
+void FrmNuboWin::PlayWave(const QString& path, bool wait) {
+  sound_->Play(ProgramFolder() + u'/' + path, wait);
+}
 
 MessageAnswer FrmNuboWin::ShowMessage(const Message& m) { return ShowMessageBox(this, m); }
 
@@ -83,8 +86,10 @@ QString FrmNuboWin::ProgramFolder() const { return QCoreApplication::application
 
 void FrmNuboWin::SetEnabled(const QString& control, bool on) {
   QObject* c = Control(control);
-  if (auto* a = qobject_cast<QAction*>(c)) a->setEnabled(on);
-  else if (auto* w = qobject_cast<QWidget*>(c)) w->setEnabled(on);
+  if (auto* a = qobject_cast<QAction*>(c))
+    a->setEnabled(on);
+  else if (auto* w = qobject_cast<QWidget*>(c))
+    w->setEnabled(on);
 }
 
 bool FrmNuboWin::IsEnabled(const QString& control) const {
@@ -176,7 +181,7 @@ void FrmNuboWin::SetTimerRunning(const QString& timer, bool running) {
   auto* t = qobject_cast<QTimer*>(Control(timer));
   if (!t) return;
   t->setProperty("designRunning", running);
-  running&& t->interval() > 0 ? t->start() : t->stop();
+  running && t->interval() > 0 ? t->start() : t->stop();
 }
 
 void FrmNuboWin::SetKeyPreview(bool on) { keyPreview_ = on; }
@@ -225,7 +230,9 @@ void FrmNuboWin::OpenOtherOptions() {
   frmOtherOption_->exec();
 }
 
-DataPathChoice FrmNuboWin::RunDataPathDialog(const QString& current) { return RunPathSettingDialog(this, current); }
+DataPathChoice FrmNuboWin::RunDataPathDialog(const QString& current) {
+  return RunPathSettingDialog(this, current);
+}
 
 void FrmNuboWin::SetWaitCursor(bool on) {
   on ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();

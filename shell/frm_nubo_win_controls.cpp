@@ -43,7 +43,8 @@ void FrmNuboWin::BuildMenus() {
       open.push_back(menu);
       continue;
     }
-    QAction* action = e.kind == MenuKind::Separator ? open.back()->addSeparator() : open.back()->addAction(caption);
+    QAction* action =
+        e.kind == MenuKind::Separator ? open.back()->addSeparator() : open.back()->addAction(caption);
     action->setObjectName(name);
     controls_.insert(name, action);
     if (e.kind == MenuKind::Separator) continue;

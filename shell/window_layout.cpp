@@ -104,7 +104,8 @@ void ApplyScreenLayout(Context& c, int16_t screenSize) {
   if (screenSize < 0 || screenSize > 2) return;
   const ScreenProfile& p = kScreenProfiles[screenSize];
   Window& w = c.window;
-  for (const ScreenProfile& other : kScreenProfiles) w.SetChecked(QString::fromLatin1(other.menuItem), &other == &p);
+  for (const ScreenProfile& other : kScreenProfiles)
+    w.SetChecked(QString::fromLatin1(other.menuItem), &other == &p);
   w.EraseFigureBox();
   w.SetClientSize(QSize(p.width, p.height));
   w.CentreOnScreen();

@@ -42,11 +42,17 @@ class FakeWindow : public Window {
   }
   QString ProgramFolder() const override { return programFolder; }
 
-  void SetEnabled(const QString& c, bool on) override { on ? (void)disabled.remove(c) : (void)disabled.insert(c); }
+  void SetEnabled(const QString& c, bool on) override {
+    on ? (void)disabled.remove(c) : (void)disabled.insert(c);
+  }
   bool IsEnabled(const QString& c) const override { return !disabled.contains(c); }
-  void SetChecked(const QString& c, bool on) override { on ? (void)checked.insert(c) : (void)checked.remove(c); }
+  void SetChecked(const QString& c, bool on) override {
+    on ? (void)checked.insert(c) : (void)checked.remove(c);
+  }
   bool IsChecked(const QString& c) const override { return checked.contains(c); }
-  void SetVisible(const QString& c, bool on) override { on ? (void)hidden.remove(c) : (void)hidden.insert(c); }
+  void SetVisible(const QString& c, bool on) override {
+    on ? (void)hidden.remove(c) : (void)hidden.insert(c);
+  }
   void Place(const QString& c, const QRect& r) override { placed[c] = r; }
   QRect Placement(const QString& c) const override { return placed.value(c); }
 
@@ -64,7 +70,9 @@ class FakeWindow : public Window {
   QString DialogFileName() const override { return dialogFileName; }
 
   void SetTimerInterval(const QString& t, int ms) override { timerIntervals[t] = ms; }
-  void SetTimerRunning(const QString& t, bool on) override { on ? (void)runningTimers.insert(t) : (void)runningTimers.remove(t); }
+  void SetTimerRunning(const QString& t, bool on) override {
+    on ? (void)runningTimers.insert(t) : (void)runningTimers.remove(t);
+  }
 
   void SetKeyPreview(bool on) override { keyPreview = on; }
   void ProcessPendingEvents() override {

@@ -23,13 +23,16 @@ QString Describe(const Primitive& p) {
           [](const ClearPrim& c) { return QStringLiteral("clear ") + Col(c.colour); },
           [](const BackgroundPrim& b) { return QStringLiteral("background ") + Col(b.colour); },
           [](const ScalePrim& s) {
-            return QStringLiteral("scale %1 %2 %3 %4").arg(Num(s.left), Num(s.top), Num(s.width), Num(s.height));
+            return QStringLiteral("scale %1 %2 %3 %4")
+                .arg(Num(s.left), Num(s.top), Num(s.width), Num(s.height));
           },
           [](const LinePrim& l) {
             return QStringLiteral("line %1 %2 %3 w%4").arg(Pt(l.from), Pt(l.to), Col(l.colour)).arg(l.width);
           },
           [](const CirclePrim& c) {
-            return QStringLiteral("circle %1 r%2 %3 w%4").arg(Pt(c.centre), Num(c.radius), Col(c.colour)).arg(c.width);
+            return QStringLiteral("circle %1 r%2 %3 w%4")
+                .arg(Pt(c.centre), Num(c.radius), Col(c.colour))
+                .arg(c.width);
           },
           [](const TextPrim& t) { return QStringLiteral("text %1 \"%2\"").arg(Pt(t.at), t.text); },
       },

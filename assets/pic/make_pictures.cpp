@@ -102,7 +102,8 @@ QImage DrawWood() {
         }
         const double xs = x + shift;
         for (const GrainLine& g : lines) {
-          const double ly = g.y + g.amp1 * std::sin(xs * g.freq1 + g.phase1) + g.amp2 * std::sin(xs * g.freq2 + g.phase2);
+          const double ly =
+              g.y + g.amp1 * std::sin(xs * g.freq1 + g.phase1) + g.amp2 * std::sin(xs * g.freq2 + g.phase2);
           const double t = (yy - ly) / g.weight;
           dark += g.darkness * std::exp(-t * t);
         }
@@ -112,7 +113,8 @@ QImage DrawWood() {
         dark += 0.025 * (poreRow[col] * (1 - u) + poreRow[col + 1] * u);
         // Darker wood is browner, not greyer: blend towards a grain colour.
         const double t = std::clamp(dark, -0.1, 0.6) / 0.6;
-        row[x] = qRgb(Clamp255(r0 + (168 - r0) * t), Clamp255(g0 + (120 - g0) * t), Clamp255(b0 + (72 - b0) * t));
+        row[x] =
+            qRgb(Clamp255(r0 + (168 - r0) * t), Clamp255(g0 + (120 - g0) * t), Clamp255(b0 + (72 - b0) * t));
       }
     }
 
@@ -141,6 +143,8 @@ QImage DrawWood() {
 struct Point3 {
   double x, y, z;
 };
+// One row per face.
+// clang-format off
 const std::array<Point3, 10> kBlock = {{
     {0, 0, 0}, {100, 0, 0}, {100, 50, 0}, {60, 80, 0}, {0, 80, 0},           // front
     {0, 0, -80}, {100, 0, -80}, {100, 50, -80}, {60, 80, -80}, {0, 80, -80},  // back
@@ -150,6 +154,7 @@ const std::array<std::array<int, 2>, 15> kBlockEdges = {{
     {5, 6}, {6, 7}, {7, 8}, {8, 9}, {9, 5},
     {0, 5}, {1, 6}, {2, 7}, {3, 8}, {4, 9},
 }};
+// clang-format on
 
 // Oblique view as on the toolbar icons: the front face flat on, depth receding up and to the right.
 QPointF Project(const Point3& p, double scale) {
@@ -171,7 +176,8 @@ void DrawWireBlock(QPainter& p, QPointF centre, double scale, QColor line, QColo
   }
   p.setPen(QPen(QColor(0, 0, 0, 90), 4, Qt::SolidLine, Qt::RoundCap));
   for (const auto& e : kBlockEdges)
-    p.drawLine(centre + Project(kBlock[e[0]], scale) + QPointF(2, 2), centre + Project(kBlock[e[1]], scale) + QPointF(2, 2));
+    p.drawLine(centre + Project(kBlock[e[0]], scale) + QPointF(2, 2),
+               centre + Project(kBlock[e[1]], scale) + QPointF(2, 2));
   p.setPen(QPen(line, 2.2, Qt::SolidLine, Qt::RoundCap));
   for (const auto& e : kBlockEdges)
     p.drawLine(centre + Project(kBlock[e[0]], scale), centre + Project(kBlock[e[1]], scale));
@@ -221,10 +227,13 @@ QImage DrawSplash() {
   QPainter p(&img);
   p.setRenderHint(QPainter::TextAntialiasing);
   DrawBoard(p, img.rect());
-  DrawText(p, QRectF(0, 10, 320, 50), QString::fromUtf8(kTitle), TitleFont(40, QFont::Bold), QColor(255, 236, 120));
-  DrawText(p, QRectF(0, 58, 320, 24), QString::fromUtf8(kSubtitle), TitleFont(18, QFont::Medium), QColor(240, 250, 240));
+  DrawText(p, QRectF(0, 10, 320, 50), QString::fromUtf8(kTitle), TitleFont(40, QFont::Bold),
+           QColor(255, 236, 120));
+  DrawText(p, QRectF(0, 58, 320, 24), QString::fromUtf8(kSubtitle), TitleFont(18, QFont::Medium),
+           QColor(240, 250, 240));
   DrawWireBlock(p, QPointF(160, 150), 0.74, QColor(235, 255, 255), QColor(0, 230, 255));
-  DrawText(p, QRectF(0, 212, 320, 20), QString::fromUtf8("じゅんびちゅう…"), TitleFont(13, QFont::Normal), QColor(190, 225, 190));
+  DrawText(p, QRectF(0, 212, 320, 20), QString::fromUtf8("じゅんびちゅう…"), TitleFont(13, QFont::Normal),
+           QColor(190, 225, 190));
   p.end();
   return img;
 }
@@ -235,9 +244,12 @@ QImage DrawVersion() {
   p.setRenderHint(QPainter::TextAntialiasing);
   DrawBoard(p, img.rect());
   DrawWireBlock(p, QPointF(60, 112), 0.5, QColor(235, 255, 255), QColor(0, 230, 255));
-  DrawText(p, QRectF(110, 60, 200, 44), QString::fromUtf8(kTitle), TitleFont(32, QFont::Bold), QColor(255, 236, 120));
-  DrawText(p, QRectF(110, 102, 200, 22), QString::fromUtf8(kSubtitle), TitleFont(15, QFont::Medium), QColor(240, 250, 240));
-  DrawText(p, QRectF(110, 136, 200, 24), QString::fromUtf8("バージョン 3.1"), TitleFont(17, QFont::Bold), QColor(160, 235, 255));
+  DrawText(p, QRectF(110, 60, 200, 44), QString::fromUtf8(kTitle), TitleFont(32, QFont::Bold),
+           QColor(255, 236, 120));
+  DrawText(p, QRectF(110, 102, 200, 22), QString::fromUtf8(kSubtitle), TitleFont(15, QFont::Medium),
+           QColor(240, 250, 240));
+  DrawText(p, QRectF(110, 136, 200, 24), QString::fromUtf8("バージョン 3.1"), TitleFont(17, QFont::Bold),
+           QColor(160, 235, 255));
   // The OK button covers y 200..230; a chalk ledge above it, plain board below.
   p.setPen(QColor(80, 140, 80));
   p.drawLine(20, 186, 300, 186);

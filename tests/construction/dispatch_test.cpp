@@ -22,15 +22,15 @@ const KeyRow kGeneral[] = {
      [](Context&, int16_t s) { Log(QStringLiteral("f2 %1").arg(s)); }},
 };
 const KeyRow kDraw[] = {
-    {'X', [](Context&, int16_t) { Log(QStringLiteral("x+")); }, [](Context&, int16_t) { Log(QStringLiteral("x-")); },
-     nullptr},
+    {'X', [](Context&, int16_t) { Log(QStringLiteral("x+")); },
+     [](Context&, int16_t) { Log(QStringLiteral("x-")); }, nullptr},
 };
 const MenuRow kMenu[] = {{"mnuShowVersion", [](Context&) { Log(QStringLiteral("version")); }}};
 const ToolbarRow kToolbar[] = {{"cmdFin", [](Context&) { Log(QStringLiteral("fin")); }}};
 const PictureRow kButtons[] = {{4, [](Context&) { Log(QStringLiteral("button 4")); }}};
 const TimerRow kTimers[] = {{"Watchman", [](Context&) { Log(QStringLiteral("tick")); }}};
-const DispatchTables kTables{kMenu, kToolbar, kButtons, kGeneral, kDraw, kTimers,
-                             [](Context&) { Log(QStringLiteral("close")); }};
+const DispatchTables kTables{
+    kMenu, kToolbar, kButtons, kGeneral, kDraw, kTimers, [](Context&) { Log(QStringLiteral("close")); }};
 
 class Dispatch : public ::testing::Test {
  protected:

@@ -113,9 +113,9 @@ TEST_P(CentreRule, IsHalfTheLargestRoundedCoordinatePerAxis) {
 INSTANTIATE_TEST_SUITE_P(
     Figures, CentreRule,
     ::testing::Values(
-        CentreCase{"Empty", {}, {0, 0, 0}},
-        CentreCase{"OneLine", {{{0, 0, 0}, {20, 40, 60}}}, {10, 20, 30}},
-        CentreCase{"LargestOfAllEndpoints", {{{100, 0, 10}, {0, 20, 0}}, {{40, 200, 0}, {0, 0, 80}}}, {50, 100, 40}},
+        CentreCase{"Empty", {}, {0, 0, 0}}, CentreCase{"OneLine", {{{0, 0, 0}, {20, 40, 60}}}, {10, 20, 30}},
+        CentreCase{
+            "LargestOfAllEndpoints", {{{100, 0, 10}, {0, 20, 0}}, {{40, 200, 0}, {0, 0, 80}}}, {50, 100, 40}},
         CentreCase{"RoundsBeforeHalving", {{{0, 0, 0}, {199.6f, 0.4f, 100.5f}}}, {100, 0, 50}},
         CentreCase{"HalfRoundsToEven", {{{0, 0, 0}, {101.5f, 102.5f, 0}}}, {51, 51, 0}},
         CentreCase{"NegativeNeverCounts", {{{-50, -300, -1}, {-20, -10, -0.4f}}}, {0, 0, 0}},

@@ -127,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"LeadingBlankLines", "\r\n\r\n  10 0 0 1\r\n0 0 0 20 0 0\r\n" + kTrailerLine, 1},
         ParseCase{"TrailerWithoutLineEnd", " 0  0  0  0 \r\n" + kSjisTrailer, 0},
         ParseCase{"AnyTrailerText", " 0  0  0  0 \r\nsomething else\r\n", 0},
-        ParseCase{"FractionsAndExponents", "-.5 1E+07 2.5E-05 1\r\n.5 -.5 1 1.234568E+07 0 0\r\n" + kTrailerLine, 1},
+        ParseCase{"FractionsAndExponents",
+                  "-.5 1E+07 2.5E-05 1\r\n.5 -.5 1 1.234568E+07 0 0\r\n" + kTrailerLine, 1},
         ParseCase{"FullFigure", FileOfLines(650, "650"), 650},
         // With a count of 0 the next line is the trailer, whatever it holds.
         ParseCase{"CountBelowRecords", FileOfLines(1, "0"), 0}),
@@ -177,7 +178,9 @@ class FigureFiles : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
   QString Path(const QString& name) const { return dir_.filePath(name); }
-  QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+  QStringList Entries() const {
+    return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+  }
 
   QTemporaryDir dir_;
 };
@@ -244,7 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParseCase{"Empty", "", -1},
         ParseCase{"MissingTrailer", " 10  0  0  2 \r\n 1  2  3  4  5  6 \r\n 7  8  9  1  2  3 \r\n", -1},
-        ParseCase{"BadNumberLate", " 10  0  0  2 \r\n 1  2  3  4  5  6 \r\n 7  8  x  1  2  3 \r\n" + kTrailerLine, -1},
+        ParseCase{"BadNumberLate",
+                  " 10  0  0  2 \r\n 1  2  3  4  5  6 \r\n 7  8  x  1  2  3 \r\n" + kTrailerLine, -1},
         ParseCase{"TooManyLines", FileOfLines(651, "651"), -1},
         ParseCase{"NegativeCount", FileOfLines(0, "-3"), -1},
         ParseCase{"CountBeyond16Bits", FileOfLines(0, "40000"), -1}),
@@ -335,11 +339,13 @@ TEST_P(ZoomFromCentre, SetsUsableZoomOrLeavesIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Centres, ZoomFromCentre,
-                         ::testing::Values(ZoomCase{100, 100, 100, true, 1.125f}, ZoomCase{50, 50, 50, true, 2.25f},
-                                           ZoomCase{1, 0, 0, true, 337.5f}, ZoomCase{150, 0, 75, true, 1.5f},
+                         ::testing::Values(ZoomCase{100, 100, 100, true, 1.125f},
+                                           ZoomCase{50, 50, 50, true, 2.25f}, ZoomCase{1, 0, 0, true, 337.5f},
+                                           ZoomCase{150, 0, 75, true, 1.5f},
                                            ZoomCase{3e38f, 3e38f, 3e38f, true, 3.75e-37f},
                                            ZoomCase{0, 0, 0, false, 0}, ZoomCase{10, -10, 0, false, 0},
-                                           ZoomCase{-30, -20, -10, false, 0}, ZoomCase{1e-45f, 0, 0, false, 0}));
+                                           ZoomCase{-30, -20, -10, false, 0},
+                                           ZoomCase{1e-45f, 0, 0, false, 0}));
 
 struct NameCase {
   QString given, normalised;
@@ -369,12 +375,12 @@ class FilePart : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(FilePart, IsTextAfterLastSeparator) { EXPECT_EQ(FilePartOfPath(GetParam().path), GetParam().file); }
 
-INSTANTIATE_TEST_SUITE_P(Paths, FilePart,
-                         ::testing::Values(PathCase{"C:\\data\\fig.nbo", "fig.nbo"},
-                                           PathCase{"/home/user/data/fig.nbo", "fig.nbo"},
-                                           PathCase{"fig.nbo", "fig.nbo"}, PathCase{"C:\\data\\", ""},
-                                           PathCase{"/tmp/", ""}, PathCase{"a/b\\c.nbo", "c.nbo"},
-                                           PathCase{"a\\b/c.nbo", "c.nbo"}, PathCase{"", ""},
-                                           PathCase{QStringLiteral("./データ/図形.nbo"), QStringLiteral("図形.nbo")}));
+INSTANTIATE_TEST_SUITE_P(
+    Paths, FilePart,
+    ::testing::Values(PathCase{"C:\\data\\fig.nbo", "fig.nbo"},
+                      PathCase{"/home/user/data/fig.nbo", "fig.nbo"}, PathCase{"fig.nbo", "fig.nbo"},
+                      PathCase{"C:\\data\\", ""}, PathCase{"/tmp/", ""}, PathCase{"a/b\\c.nbo", "c.nbo"},
+                      PathCase{"a\\b/c.nbo", "c.nbo"}, PathCase{"", ""},
+                      PathCase{QStringLiteral("./データ/図形.nbo"), QStringLiteral("図形.nbo")}));
 
 }  // namespace

@@ -32,18 +32,18 @@ TEST_P(FileNumberWriting, WritesTheTextAndReadsBackItsValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FileNumberWriting,
-    ::testing::Values(WriteCase{0.0f, " 0 ", 0.0f}, WriteCase{-0.0f, " 0 ", 0.0f}, WriteCase{10.0f, " 10 ", 10.0f},
-                      WriteCase{-2.0f, "-2 ", -2.0f}, WriteCase{650.0f, " 650 ", 650.0f},
-                      WriteCase{0.5f, " .5 ", 0.5f}, WriteCase{-0.5f, "-.5 ", -0.5f},
-                      WriteCase{1.5f, " 1.5 ", 1.5f}, WriteCase{199.6f, " 199.6 ", 199.6f},
-                      WriteCase{-199.6f, "-199.6 ", -199.6f}, WriteCase{0.0001f, " .0001 ", 0.0001f},
-                      WriteCase{1.0f / 3, " .3333333 ", 0.3333333f}, WriteCase{-1.0f / 3, "-.3333333 ", -0.3333333f},
-                      WriteCase{2.0f / 3, " .6666667 ", 0.6666667f}, WriteCase{1234567.0f, " 1234567 ", 1234567.0f},
-                      WriteCase{9999999.0f, " 9999999 ", 9999999.0f}, WriteCase{1e7f, " 1E+07 ", 1e7f},
-                      WriteCase{12345678.0f, " 1.234568E+07 ", 12345680.0f},
-                      WriteCase{-12345678.0f, "-1.234568E+07 ", -12345680.0f},
-                      WriteCase{0.00001f, " 1E-05 ", 0.00001f}, WriteCase{-0.000025f, "-2.5E-05 ", -0.000025f},
-                      WriteCase{std::numeric_limits<float>::max(), " 3.402823E+38 ", 3.402823e38f}));
+    ::testing::Values(
+        WriteCase{0.0f, " 0 ", 0.0f}, WriteCase{-0.0f, " 0 ", 0.0f}, WriteCase{10.0f, " 10 ", 10.0f},
+        WriteCase{-2.0f, "-2 ", -2.0f}, WriteCase{650.0f, " 650 ", 650.0f}, WriteCase{0.5f, " .5 ", 0.5f},
+        WriteCase{-0.5f, "-.5 ", -0.5f}, WriteCase{1.5f, " 1.5 ", 1.5f}, WriteCase{199.6f, " 199.6 ", 199.6f},
+        WriteCase{-199.6f, "-199.6 ", -199.6f}, WriteCase{0.0001f, " .0001 ", 0.0001f},
+        WriteCase{1.0f / 3, " .3333333 ", 0.3333333f}, WriteCase{-1.0f / 3, "-.3333333 ", -0.3333333f},
+        WriteCase{2.0f / 3, " .6666667 ", 0.6666667f}, WriteCase{1234567.0f, " 1234567 ", 1234567.0f},
+        WriteCase{9999999.0f, " 9999999 ", 9999999.0f}, WriteCase{1e7f, " 1E+07 ", 1e7f},
+        WriteCase{12345678.0f, " 1.234568E+07 ", 12345680.0f},
+        WriteCase{-12345678.0f, "-1.234568E+07 ", -12345680.0f}, WriteCase{0.00001f, " 1E-05 ", 0.00001f},
+        WriteCase{-0.000025f, "-2.5E-05 ", -0.000025f},
+        WriteCase{std::numeric_limits<float>::max(), " 3.402823E+38 ", 3.402823e38f}));
 
 TEST(FileNumberWriting, SevenDigitsStayWithinOneTenMillionth) {
   // The format keeps 7 significant digits: every value comes back that close and never drifts further.
@@ -71,8 +71,9 @@ TEST_P(FileNumberReading, AcceptsNumberForms) {
 INSTANTIATE_TEST_SUITE_P(Forms, FileNumberReading,
                          ::testing::Values(ReadCase{"12", 12}, ReadCase{"0", 0}, ReadCase{"-0", 0},
                                            ReadCase{"-.5", -0.5}, ReadCase{".5", 0.5}, ReadCase{"+3", 3},
-                                           ReadCase{"007", 7}, ReadCase{"1E+07", 1e7}, ReadCase{"1e-05", 1e-5},
-                                           ReadCase{"2.5E3", 2500}, ReadCase{"1e39", 1e39}));
+                                           ReadCase{"007", 7}, ReadCase{"1E+07", 1e7},
+                                           ReadCase{"1e-05", 1e-5}, ReadCase{"2.5E3", 2500},
+                                           ReadCase{"1e39", 1e39}));
 
 class FileNumberRejecting : public ::testing::TestWithParam<const char16_t*> {};
 
@@ -82,8 +83,9 @@ TEST_P(FileNumberRejecting, RefusesWhatIsNotANumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, FileNumberRejecting,
-                         ::testing::Values(u"", u"-", u"+", u".", u"++3", u"+-3", u"--3", u"abc", u"1O", u"1.2.3",
-                                           u"1e", u"e5", u"1,5", u"1 2", u"0x10", u"nan", u"NaN", u"-nan", u"inf",
-                                           u"-inf", u"INF", u"Infinity", u"1e400", u"-1e400", u"１２"));
+                         ::testing::Values(u"", u"-", u"+", u".", u"++3", u"+-3", u"--3", u"abc", u"1O",
+                                           u"1.2.3", u"1e", u"e5", u"1,5", u"1 2", u"0x10", u"nan", u"NaN",
+                                           u"-nan", u"inf", u"-inf", u"INF", u"Infinity", u"1e400", u"-1e400",
+                                           u"１２"));
 
 }  // namespace

@@ -69,7 +69,8 @@ TEST_F(SampleFigure, MissingFileShowsOneErrorAndKeepsFigure) {
 }
 
 TEST_F(SampleFigure, BrokenFileShowsOneErrorAndKeepsFigure) {
-  for (const QByteArray& bytes : {QByteArray(" 0  0  0  651 \r\n"), QByteArray(" 100  100  100  1 \r\n 0  0  0 ")}) {
+  for (const QByteArray& bytes :
+       {QByteArray(" 0  0  0  651 \r\n"), QByteArray(" 100  100  100  1 \r\n 0  0  0 ")}) {
     SCOPED_TRACE(bytes.constData());
     window_.messages.clear();
     PutSample(bytes);

@@ -11,7 +11,8 @@ QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFF
 constexpr QRgb kGreenPx = 0x003300, kWhitePx = 0xFFFFFF, kBlackPx = 0x000000;
 
 DisplayList Frame(Rgb background, float zoom, float cx, float cy) {
-  return {ClearPrim{background}, ScalePrim{-640 / (zoom + zoom) + cx, 450 / (zoom + zoom) + cy, 640 / zoom, -450 / zoom}};
+  return {ClearPrim{background},
+          ScalePrim{-640 / (zoom + zoom) + cx, 450 / (zoom + zoom) + cy, 640 / zoom, -450 / zoom}};
 }
 }  // namespace
 
@@ -40,7 +41,7 @@ TEST(BackBuffer, NormalCanvasStretchesUnevenlyButCirclesStayRound) {
   auto redish = [&](int x, int y) { return qRed(img.pixel(x, y)) > 200 && qGreen(img.pixel(x, y)) < 120; };
   EXPECT_TRUE(redish(244 + 30, 200) || redish(244 + 31, 200));
   EXPECT_TRUE(redish(244, 200 + 30) || redish(244, 200 + 31));
-  EXPECT_FALSE(redish(244, 200 + 36));  // not stretched to 40 * 0.8889 vertically
+  EXPECT_FALSE(redish(244, 200 + 36));        // not stretched to 40 * 0.8889 vertically
   EXPECT_EQ(Pixel(img, 244, 200), kWhitePx);  // unfilled
 }
 

@@ -6,9 +6,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QMouseEvent>
 #include <QTextBrowser>
 #include <QTextDocument>
 
@@ -50,8 +50,9 @@ class HelpViewerTest : public ::testing::Test {
           QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>"
                          "<h1>もくじ</h1><a href=\"draw.html\">線の引き方</a></body></html>"));
     Write(dir.filePath(QStringLiteral("help/draw.html")),
-          QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>"
-                         "<p>Xキーで作図ポインタを動かします</p><a href=\"nw31.hlp\">目次へ</a></body></html>"));
+          QStringLiteral(
+              "<html><head><meta charset=\"utf-8\"></head><body>"
+              "<p>Xキーで作図ポインタを動かします</p><a href=\"nw31.hlp\">目次へ</a></body></html>"));
   }
   QString Text() const { return viewer.Browser()->toPlainText(); }
 

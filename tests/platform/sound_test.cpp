@@ -21,12 +21,8 @@ QByteArray Le(T v) {
   qToLittleEndian(v, b);
   return QByteArray(b, sizeof v);
 }
-QByteArray Le16(quint16 v) {
-  return Le(v);
-}
-QByteArray Le32(quint32 v) {
-  return Le(v);
-}
+QByteArray Le16(quint16 v) { return Le(v); }
+QByteArray Le32(quint32 v) { return Le(v); }
 
 QByteArray Chunk(const char* id, const QByteArray& body) {
   QByteArray c = QByteArray(id, 4) + Le32(quint32(body.size())) + body;
@@ -70,9 +66,7 @@ class WaveFiles : public ::testing::Test {
   QTemporaryDir dir_;
 };
 
-bool HaveAudioOutput() {
-  return !QMediaDevices::defaultAudioOutput().isNull();
-}
+bool HaveAudioOutput() { return !QMediaDevices::defaultAudioOutput().isNull(); }
 
 // Lets queued work of the effects run, as the program's own event loop would between commands.
 void RunEventsFor(int ms) {

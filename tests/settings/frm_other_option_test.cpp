@@ -56,8 +56,9 @@ TEST_F(FrmOtherOptionTest, PreparedDialogIsHiddenAndFixedWithTheFrameFillingIt) 
   EXPECT_EQ(dlg.maximumSize(), QSize(320, 240));
   auto* frame = Get<QFrame>("fraOtherOption");
   EXPECT_EQ(frame->geometry(), dlg.rect());
-  for (const char* name : {"EnabledCheck", "lblmintUnitLength", "lblValueOfmintUnitLength", "SlidermintUnitLength",
-                           "lblmintMaxSize", "lblValueofmintMaxSize", "SlidermintMaxSize", "cmdOK"}) {
+  for (const char* name :
+       {"EnabledCheck", "lblmintUnitLength", "lblValueOfmintUnitLength", "SlidermintUnitLength",
+        "lblmintMaxSize", "lblValueofmintMaxSize", "SlidermintMaxSize", "cmdOK"}) {
     EXPECT_EQ(Get<QWidget>(name)->parentWidget(), frame) << name;
   }
   EXPECT_EQ(Get<QPushButton>("cmdOK")->geometry(), QRect(200, 190, 100, 20));

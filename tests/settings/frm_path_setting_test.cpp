@@ -27,9 +27,7 @@ class RecordingDialog : public FrmPathSetting {
   void ReportUnreadableDrive(const QString& text) override { reports << text; }
 };
 
-QString Native(const QString& path) {
-  return QDir::toNativeSeparators(path);
-}
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 class FrmPathSettingTest : public ::testing::Test {
  protected:

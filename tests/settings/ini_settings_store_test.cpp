@@ -62,8 +62,8 @@ TEST_F(IniStore, StoresTheFiveKeysAsPlainTextsAndKeepsOtherKeys) {
     StoreSettings(c, store);
   }
   const QByteArray text = Slurp(file);
-  for (const char* line : {"[Option]", "Difficulty=1", "ScreenSize=0", "DrawEnabled=False", "SaveEnabled=True",
-                           "DataPath=./data", "Extra=1", "[Other]", "teacher=Sato"})
+  for (const char* line : {"[Option]", "Difficulty=1", "ScreenSize=0", "DrawEnabled=False",
+                           "SaveEnabled=True", "DataPath=./data", "Extra=1", "[Other]", "teacher=Sato"})
     EXPECT_TRUE(text.contains(line)) << line << "\n" << text.constData();
 
   // And a second start reads back what the first stored.

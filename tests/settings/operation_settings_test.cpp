@@ -19,7 +19,9 @@ class Settings : public ::testing::Test {
   void Store(const char* key, const char* value) {
     w.settings.values[QStringLiteral("Option/") + QLatin1String(key)] = QString::fromUtf8(value);
   }
-  QString Stored(const char* key) const { return w.settings.values.value(QStringLiteral("Option/") + QLatin1String(key)); }
+  QString Stored(const char* key) const {
+    return w.settings.values.value(QStringLiteral("Option/") + QLatin1String(key));
+  }
   bool Checked(const char* item) const { return w.IsChecked(QString::fromLatin1(item)); }
   bool Enabled(const char* item) const { return w.IsEnabled(QString::fromLatin1(item)); }
 
@@ -38,7 +40,8 @@ TEST_F(Settings, AnEmptyStoreGivesTheDefaults) {
   EXPECT_TRUE(Checked("mnuNormalSize"));
   EXPECT_EQ(w.clientSize, QSize(640, 450));  // the normal layout was applied
   EXPECT_TRUE(Checked("mnuDrawEnabled") && Checked("mnuSaveEnabled"));
-  for (const char* on : {"cmdDrawFig", "mnuDraw", "mnuDifficulty", "cmdFigSave", "mnuFileSave"}) EXPECT_TRUE(Enabled(on));
+  for (const char* on : {"cmdDrawFig", "mnuDraw", "mnuDifficulty", "cmdFigSave", "mnuFileSave"})
+    EXPECT_TRUE(Enabled(on));
   EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
 }
 
@@ -48,10 +51,14 @@ TEST_F(Settings, StoredLevelsAndSizes) {
     const char* ticked;
     int maxSize, unitLength;
   } cases[] = {
-      {"0", "mnuBeginner", 100, 20}, {"1", "mnuMidClass", 100, 10}, {"2", "mnuSenior", 200, 10},
-      {"7", "mnuBeginner", 200, 20},   // out of range: start-up limits stay
-      {"-1", "mnuBeginner", 200, 20},  {"99999999999999999999", "mnuBeginner", 100, 20},  // no number: default
-      {"zwei", "mnuBeginner", 100, 20}, {" 2 ", "mnuSenior", 200, 10},
+      {"0", "mnuBeginner", 100, 20},
+      {"1", "mnuMidClass", 100, 10},
+      {"2", "mnuSenior", 200, 10},
+      {"7", "mnuBeginner", 200, 20},  // out of range: start-up limits stay
+      {"-1", "mnuBeginner", 200, 20},
+      {"99999999999999999999", "mnuBeginner", 100, 20},  // no number: default
+      {"zwei", "mnuBeginner", 100, 20},
+      {" 2 ", "mnuSenior", 200, 10},
   };
   for (const Case& k : cases) {
     Settings::SetUp();
@@ -76,8 +83,8 @@ TEST_F(Settings, PermissionWordsNumbersAndGarbage) {
   struct Case {
     const char* text;
     bool permitted;
-  } cases[] = {{"True", true},  {"False", false}, {"false", false}, {"0", false}, {"-1", true},
-               {"1", true},     {"maybe", true},  {"", true}};
+  } cases[] = {{"True", true}, {"False", false}, {"false", false}, {"0", false},
+               {"-1", true},   {"1", true},      {"maybe", true},  {"", true}};
   for (const Case& k : cases) {
     Store("DrawEnabled", k.text);
     Store("SaveEnabled", k.text);
@@ -98,7 +105,8 @@ TEST_F(Settings, StoredBackInTheirOwnForms) {
   ToggleSavePermission(c);
   w.settings.writes.clear();
   StoreSettings(c, w.settings);
-  EXPECT_EQ(w.settings.writes, (QStringList{"Difficulty", "ScreenSize", "DrawEnabled", "SaveEnabled", "DataPath"}));
+  EXPECT_EQ(w.settings.writes,
+            (QStringList{"Difficulty", "ScreenSize", "DrawEnabled", "SaveEnabled", "DataPath"}));
   EXPECT_EQ(Stored("Difficulty"), "0");  // "7" left 初級 ticked
   EXPECT_EQ(Stored("ScreenSize"), "0");
   EXPECT_EQ(Stored("DrawEnabled"), "True");

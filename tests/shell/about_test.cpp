@@ -18,10 +18,10 @@ namespace {
 TEST(About, VersionBoxShowsVersionPictureWithOkThenWaitsForSound) {
   FakeWindow w;
   ShowAbout(0, w);
-  EXPECT_EQ(w.calls, QStringList({QStringLiteral("LoadAboutWindow"),
-                                  QStringLiteral("ShowAboutWindow ./pic/Nubover.bmp ok"),
-                                  QStringLiteral("ProcessPendingEvents"),
-                                  QStringLiteral("PlayWave ./sound/splash.wav")}));
+  EXPECT_EQ(
+      w.calls,
+      QStringList({QStringLiteral("LoadAboutWindow"), QStringLiteral("ShowAboutWindow ./pic/Nubover.bmp ok"),
+                   QStringLiteral("ProcessPendingEvents"), QStringLiteral("PlayWave ./sound/splash.wav")}));
   ASSERT_EQ(w.played.size(), 1u);
   EXPECT_TRUE(w.played[0].wait);
 }

@@ -6,9 +6,9 @@
 #include <QImage>
 
 #include "figure/app_state.h"
-#include "shell/startup.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
+#include "shell/startup.h"
 #include "test_main_window.h"
 
 namespace {
@@ -22,9 +22,12 @@ Colours Count(const QImage& image) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const QRgb p = image.pixel(x, y) & 0xFFFFFF;
-      if (p == 0x003300) ++c.green;
-      else if (p == 0xFFFFFF) ++c.white;
-      else ++c.other;
+      if (p == 0x003300)
+        ++c.green;
+      else if (p == 0xFFFFFF)
+        ++c.white;
+      else
+        ++c.other;
     }
   }
   return c;

@@ -1,13 +1,14 @@
-// The real main window, offscreen: its menu tree, toolbar and buttons as built, and the doors to the dispatcher.
+// The real main window, offscreen: its menu tree, toolbar and buttons as built, and the doors to the
+// dispatcher.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -17,8 +18,8 @@
 #include "figure/app_state.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
-#include "test_main_window.h"
 #include "shell/startup.h"
+#include "test_main_window.h"
 
 namespace {
 
@@ -26,8 +27,10 @@ namespace {
 void Walk(QMenu* menu, int level, QStringList& out) {
   for (QAction* a : menu->actions()) {
     QString line = QString(level * 2, u' ') + a->objectName();
-    if (a->isSeparator()) line += QStringLiteral(" ---");
-    else line += u' ' + a->text();
+    if (a->isSeparator())
+      line += QStringLiteral(" ---");
+    else
+      line += u' ' + a->text();
     if (!a->shortcut().isEmpty()) line += u' ' + a->shortcut().toString();
     if (a->isCheckable()) line += QStringLiteral(" check");
     out << line;
@@ -104,9 +107,25 @@ TEST_F(MainWindow, MenuTreeIsTheDesignedOne) {
 }
 
 TEST_F(MainWindow, ToolbarPositionsCountTheSeparators) {
-  const QStringList keys = {"cmdFin", "", "cmdFigLoad", "cmdFigSave", "", "cmdDrawFig", "cmdNewFig", "",
-                            "cmdMagnify", "cmdReduce", "", "cmdContinuousTurn", "cmdESC", "", "cmdFrontView",
-                            "cmdTopView", "cmdSideView", "cmdEqualAngleView", "cmdThirdAngleProjectionMethod"};
+  const QStringList keys = {"cmdFin",
+                            "",
+                            "cmdFigLoad",
+                            "cmdFigSave",
+                            "",
+                            "cmdDrawFig",
+                            "cmdNewFig",
+                            "",
+                            "cmdMagnify",
+                            "cmdReduce",
+                            "",
+                            "cmdContinuousTurn",
+                            "cmdESC",
+                            "",
+                            "cmdFrontView",
+                            "cmdTopView",
+                            "cmdSideView",
+                            "cmdEqualAngleView",
+                            "cmdThirdAngleProjectionMethod"};
   ASSERT_EQ(window.tlbToolBar->actions().size(), 19);
   for (int pos = 1; pos <= 19; ++pos) {
     QAction* b = window.ToolbarButton(pos);

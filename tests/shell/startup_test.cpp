@@ -19,8 +19,9 @@ struct StartUpRun {
 QStringList Milestones(const QStringList& calls) {
   QStringList out;
   for (const QString& call : calls) {
-    for (const char* m : {"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen", "PrepareOtherOptions",
-                          "DrawFigure", "ShowMessage", "ShowMainWindow", "UnloadAboutWindow"}) {
+    for (const char* m :
+         {"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen", "PrepareOtherOptions",
+          "DrawFigure", "ShowMessage", "ShowMainWindow", "UnloadAboutWindow"}) {
       if (call.startsWith(QLatin1String(m))) out << QString::fromLatin1(m);
     }
   }
@@ -36,8 +37,8 @@ TEST(StartUp, RunsItsStepsInOrder) {
   run.w.settings.values[QStringLiteral("Option/Difficulty")] = QStringLiteral("2");
   StartUp(run.c);
   EXPECT_EQ(Milestones(run.w.calls),
-            (QStringList{"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen", "PrepareOtherOptions",
-                         "DrawFigure", "ShowMainWindow", "UnloadAboutWindow"}));
+            (QStringList{"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen",
+                         "PrepareOtherOptions", "DrawFigure", "ShowMainWindow", "UnloadAboutWindow"}));
   // The sample is drawn before the stored layout, which draws it again at its own size.
   EXPECT_EQ(run.w.drawn.size(), 2u);
   EXPECT_EQ(run.w.clientSize, QSize(1024, 738));

@@ -8,6 +8,8 @@
 #include "shell/window_layout.h"
 
 TEST(WindowLayout, ProfilesWithA28PixelToolbarAnd20PixelStatusBar) {
+  // One profile per row.
+  // clang-format off
   struct Case {
     int profile;
     QRect canvas, front, top, side, panel;
@@ -16,6 +18,7 @@ TEST(WindowLayout, ProfilesWithA28PixelToolbarAnd20PixelStatusBar) {
       {1, {2, 30, 648, 520}, {2, 290, 324, 260}, {2, 30, 324, 260}, {326, 290, 324, 260}, {650, 30, 150, 370}},
       {2, {2, 30, 872, 688}, {2, 374, 436, 344}, {2, 30, 436, 344}, {438, 374, 436, 344}, {874, 30, 150, 370}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const ControlRects r = LayoutFor(kScreenProfiles[c.profile], 28, 20, false);
     SCOPED_TRACE(c.profile);
@@ -53,8 +56,8 @@ TEST(WindowLayout, SizeItemsFollowTheScreen) {
     int w, h;
     std::array<bool, 3> allowed;
   } cases[] = {
-      {640, 480, {true, false, false}},  {800, 600, {true, true, false}},   {1024, 768, {true, true, true}},
-      {1280, 600, {true, true, false}},  {1920, 1080, {true, true, true}},  {801, 601, {true, true, true}},
+      {640, 480, {true, false, false}},  {800, 600, {true, true, false}},  {1024, 768, {true, true, true}},
+      {1280, 600, {true, true, false}},  {1920, 1080, {true, true, true}}, {801, 601, {true, true, true}},
       {1024, 480, {true, false, false}},
   };
   for (const Case& c : cases) EXPECT_EQ(SizeItemsAllowed(c.w, c.h), c.allowed) << c.w << "x" << c.h;
@@ -101,7 +104,8 @@ TEST(WindowLayout, StartUpStateOfTheCommands) {
   EXPECT_EQ(w.Placement(QStringLiteral("command1(0)")).top(), 28);
   EXPECT_EQ(w.timerIntervals.value(QStringLiteral("WatchExplanation")), 10000);
   EXPECT_EQ(w.timerIntervals.value(QStringLiteral("Watchman")), 500);
-  for (const char* off : {"mnuFileSave", "cmdFigSave", "cmdNewFig", "command1(4)", "command1(12)", "mnuExpansion2"})
+  for (const char* off :
+       {"mnuFileSave", "cmdFigSave", "cmdNewFig", "command1(4)", "command1(12)", "mnuExpansion2"})
     EXPECT_FALSE(w.IsEnabled(QString::fromLatin1(off))) << off;
   for (const char* on : {"command1(0)", "command1(3)", "mnuNormalSize", "mnuExpansion1", "cmdDrawFig"})
     EXPECT_TRUE(w.IsEnabled(QString::fromLatin1(on))) << on;

@@ -25,10 +25,10 @@ TEST(ComputeView, PresetViewsKeepTheResidueOfPiAs3_1415) {
     float x, y, z;
     float vx, vy;
   } cases[] = {
-      {0, 0, 20, 20, 20, 20.0f, 20.0f},             // front view: world x and y exactly
-      {0, 90, 20, 20, 20, 20.0f, -19.99907f},       // top view
-      {-90, 0, 20, 20, 20, -19.99907f, 20.0f},      // right side view
-      {0, 90, 0, 2000, 0, 0.0f, 0.0926535f},        // the dropped y axis leaves a trace
+      {0, 0, 20, 20, 20, 20.0f, 20.0f},         // front view: world x and y exactly
+      {0, 90, 20, 20, 20, 20.0f, -19.99907f},   // top view
+      {-90, 0, 20, 20, 20, -19.99907f, 20.0f},  // right side view
+      {0, 90, 0, 2000, 0, 0.0f, 0.0926535f},    // the dropped y axis leaves a trace
   };
   for (const Case& c : cases) {
     AppState s = StateWithPoint(c.h, c.v, c.x, c.y, c.z);
@@ -41,7 +41,8 @@ TEST(ComputeView, PresetViewsKeepTheResidueOfPiAs3_1415) {
 
 TEST(ComputeView, ResultsMatchDoubleArithmeticRoundedOnlyAtTheStatedPoints) {
   // Bit-exact against the formula written out independently, for a spread of angles and points.
-  const float points[][3] = {{20, 20, 20}, {2000, 0, 0}, {0, 0, 2000}, {-37.5f, 123.25f, 999}, {1e6f, -3, 0.1f}};
+  const float points[][3] = {
+      {20, 20, 20}, {2000, 0, 0}, {0, 0, 2000}, {-37.5f, 123.25f, 999}, {1e6f, -3, 0.1f}};
   for (int h = -720; h <= 720; h += 35) {
     for (int v = -180; v <= 180; v += 25) {
       const double hr = static_cast<float>(h / 180.0 * 3.1415);

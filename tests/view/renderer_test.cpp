@@ -14,7 +14,8 @@ AppState FrontFigure() {
   s.mintAngleH = 0, s.mintAngleV = 0;
   s.mintLineCount = 2;
   const float pts[][3] = {{0, 0, 0}, {20, 0, 0}, {20, 0, 0}, {20, 20, 0}};
-  for (int i = 0; i < 4; ++i) s.msngLineX[i + 1] = pts[i][0], s.msngLineY[i + 1] = pts[i][1], s.msngLineZ[i + 1] = pts[i][2];
+  for (int i = 0; i < 4; ++i)
+    s.msngLineX[i + 1] = pts[i][0], s.msngLineY[i + 1] = pts[i][1], s.msngLineZ[i + 1] = pts[i][2];
   s.msngLineX[0] = 10, s.msngLineY[0] = 10, s.msngLineZ[0] = 0;
   return s;
 }
