@@ -20,6 +20,7 @@ void Redraw(benchmark::State& st, bool drawMode) {
   s.msngRefX[4] = 200, s.msngRefY[4] = 400, s.msngRefZ[4] = 600;
   s.msngRefX[5] = 800, s.msngRefY[5] = 0, s.msngRefZ[5] = 200;
   FrmNuboWin window(s);
+  window.LoadMainWindow();
   window.SetClientSize(QSize(1024, 738));
   window.Place(QStringLiteral("picbkgFigBox"), kLargeCanvas);
   window.Place(QStringLiteral("picFigBox"), kLargeCanvas);

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
+#include <utility>
 
 #include "platform/message_box.h"
 
@@ -148,10 +149,14 @@ void FrmPathSetting::ReportUnreadableDrive(const QString& text) {
 }
 
 void FrmPathSetting::Drive1_Change(int index) {
+  refusedChoice_ = false;
   if (index >= 0 && index != shownDrive_) ChooseDrive(index);
 }
 
 void FrmPathSetting::Drive1_Activated(int index) {
+  // The user's refused choice still ends in `activated`, with the index the list was put back to: that
+  // is no choice of the shown drive.
+  if (std::exchange(refusedChoice_, false)) return;
   // Choosing the shown drive again is the only way back to its folder once the tree went deeper.
   if (index == shownDrive_) ChooseDrive(index);
 }
@@ -163,6 +168,7 @@ void FrmPathSetting::ChooseDrive(int index) {
       const QSignalBlocker block(Drive1);
       Drive1->setCurrentIndex(shownDrive_);
     }
+    refusedChoice_ = true;
     ReportUnreadableDrive(QStringLiteral("ドライブ「%1」を読み取れません。").arg(Drive1->itemText(index)));
     return;
   }

@@ -83,6 +83,8 @@ class FrmPathSetting : public QDialog {
   QString scrollTarget_;
   QString dataPath_;
   bool pathChanged_ = false;
+  // Set when a drive change was refused, until the `activated` that follows it.
+  bool refusedChoice_ = false;
 };
 
 // Change data folder's dialog from creation to destruction: shows `current`, runs modally and hands back

@@ -1,6 +1,8 @@
 // Levels and permissions live in the menu check marks; the store keeps them as plain texts.
 #include "settings/operation_settings.h"
 
+#include <cstdint>
+
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "settings/settings_store.h"
@@ -34,10 +36,12 @@ std::optional<QString> Stored(SettingsStore& store, const char* key) {
   return store.Read(Name(kSettingsSection), Name(key));
 }
 
-// A stored number 0..2; a text that is no number counts as absent and takes the default 0.
+// A stored number 0..2; a text that is no 16-bit number counts as absent and takes the default 0.
 std::optional<int> StoredChoice(SettingsStore& store, const char* key) {
   const std::optional<QString> text = Stored(store, key);
-  const long long n = text ? StoredNumber(*text).value_or(0) : 0;
+  const std::optional<long long> stored = text ? StoredNumber(*text) : std::nullopt;
+  const bool convertible = stored && *stored >= INT16_MIN && *stored <= INT16_MAX;
+  const long long n = convertible ? *stored : 0;
   if (n < 0 || n > 2) return std::nullopt;
   return static_cast<int>(n);
 }
@@ -89,7 +93,9 @@ void ReadSettings(Context& c, SettingsStore& store) {
   if (const auto size = StoredChoice(store, "ScreenSize")) ApplyScreenLayout(c, static_cast<int16_t>(*size));
   SetPermission(c.window, "mnuDrawEnabled", kDrawControls, StoredFlag(store, "DrawEnabled"));
   SetPermission(c.window, "mnuSaveEnabled", kSaveControls, StoredFlag(store, "SaveEnabled"));
-  c.state.mstrDataPath = Stored(store, "DataPath").value_or(QStringLiteral("./data"));
+  // An empty folder would send the file dialogs wherever the process happens to be.
+  const QString dataPath = Stored(store, "DataPath").value_or(QString());
+  c.state.mstrDataPath = dataPath.trimmed().isEmpty() ? QStringLiteral("./data") : dataPath;
 }
 
 void StoreSettings(Context& c, SettingsStore& store) {

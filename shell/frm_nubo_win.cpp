@@ -39,6 +39,13 @@ FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
     : QMainWindow(parent), state_(state), context_{state, *this, watchman_}, sound_(new WavePlayer(this)) {
   client_ = new QWidget(this);
   setCentralWidget(client_);
+  setWindowTitle(kBaseTitle.toString());
+}
+
+// Apart from the constructor, so that the splash is up while the controls are made.
+void FrmNuboWin::LoadMainWindow() {
+  if (loaded_) return;
+  loaded_ = true;
   BuildMenus();
   BuildToolbar();
   picFigBox = NewCanvas(client_, "picFigBox");
@@ -50,7 +57,6 @@ FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
   BuildPictureButtons();
   BuildStatusBar();
   BuildTimers();
-  setWindowTitle(kBaseTitle.toString());
   SetClientSize(QSize(640, 450));
   qApp->installEventFilter(this);
 }
@@ -144,6 +150,7 @@ void FrmNuboWin::CentreOnScreen() {
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   if (!s) return;
   const QRect area = s->geometry();
+  // Before the first showing the frame is not known yet; the window is then off by half its frame.
   const QSize frame = frameGeometry().size();
   // No clamping: on a screen smaller than the window it extends past the edges, centred.
   move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
@@ -253,6 +260,8 @@ bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !keyPreview_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
+  // Alt alone hands the keys to the menu bar to walk its menus, as the menu loop does.
+  if (qobject_cast<QMenuBar*>(widget)) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   const int16_t vk = VirtualKeyFromQt(key->key());
   if (vk == 0) return false;
@@ -262,12 +271,14 @@ bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
 
 // The close box asks the same as the quit command; the program itself decides whether to end.
 void FrmNuboWin::closeEvent(QCloseEvent* event) {
-  if (ending_) {
-    if (frmAbout_) frmAbout_->close();
-    if (help_) help_->close();
-    event->accept();
-    return;
+  if (!ending_) {
+    event->ignore();
+    CloseRequest(context_, *tables_);
+    // An end decided inside this event: Qt drops the nested close(), so this event carries it out.
+    if (!ending_) return;
   }
-  event->ignore();
-  CloseRequest(context_, *tables_);
+  // The help window belongs to this process and cannot outlive it.
+  if (frmAbout_) frmAbout_->close();
+  if (help_) help_->close();
+  event->accept();
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -64,6 +66,7 @@ class FrmNuboWin : public QMainWindow, public Window {
   void ProcessPendingEvents() override;
   void FocusFigureBox() override;
   void ShowAboutWindow(const QString& picture, bool withOkButton) override;
+  void LoadMainWindow() override;
   void LoadAboutWindow() override;
   void UnloadAboutWindow() override;
   void OpenHelpFile(const QString& path) override;
@@ -93,6 +96,7 @@ class FrmNuboWin : public QMainWindow, public Window {
   PictureBox* picSideView = nullptr;
   WoodPanel* picSecondaryTools = nullptr;
   QToolBar* tlbToolBar = nullptr;
+  QList<QIcon> imglstToolBar;
   QStatusBar* sbrConditionNow = nullptr;
   QLabel* sbrExplanation = nullptr;
   QLabel* sbrAngle = nullptr;
@@ -128,4 +132,5 @@ class FrmNuboWin : public QMainWindow, public Window {
   QPointer<HelpViewer> help_;
   bool keyPreview_ = false;
   bool ending_ = false;
+  bool loaded_ = false;
 };

@@ -50,8 +50,10 @@ void FrmNuboWin::BuildMenus() {
     if (e.kind == MenuKind::Separator) continue;
     if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
     if (e.checkable) {
+      // Marked as designed; start-up sets the real marks.
       action->setCheckable(true);
-      checked_.insert(name, false);
+      action->setChecked(true);
+      checked_.insert(name, true);
     }
     connect(action, &QAction::triggered, this, [this, name, action] {
       // The mark is the operations' to set: a click does not toggle it by itself.
@@ -68,6 +70,10 @@ void FrmNuboWin::BuildToolbar() {
   tlbToolBar->setFloatable(false);
   tlbToolBar->setIconSize(QSize(32, 32));
   tlbToolBar->setFocusPolicy(Qt::NoFocus);
+  // The image list: images 1 to 14 belong to the keyed buttons in order.
+  for (const ToolbarEntry& e : kToolbar)
+    if (e.key) imglstToolBar.append(DesignIcon(QString::fromLatin1(e.key)));
+  qsizetype image = 0;
   for (size_t i = 0; i < kToolbar.size(); ++i) {
     const ToolbarEntry& e = kToolbar[i];
     if (!e.key) {
@@ -75,7 +81,7 @@ void FrmNuboWin::BuildToolbar() {
       continue;
     }
     const QString key = QString::fromLatin1(e.key);
-    QAction* button = tlbToolBar->addAction(DesignIcon(key), QString());
+    QAction* button = tlbToolBar->addAction(imglstToolBar.at(image++), QString());
     button->setObjectName(key);
     button->setToolTip(QString::fromUtf8(e.tooltip));
     controls_.insert(key, button);

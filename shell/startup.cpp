@@ -13,6 +13,7 @@
 void StartUp(Context& c) {
   Window& w = c.window;
   ShowAbout(kAboutSplash, w);
+  w.LoadMainWindow();
   SetUpMainWindow(w);
   w.PrepareOtherOptions();
   SetUpDrawingArea(w);

@@ -47,6 +47,9 @@ class Window {
   // The folder that holds the program and its assets.
   virtual QString ProgramFolder() const = 0;
 
+  // Creates the main window's controls without showing it; once only.
+  virtual void LoadMainWindow() = 0;
+
   // Controls.
   virtual void SetEnabled(const QString& control, bool on) = 0;
   virtual bool IsEnabled(const QString& control) const = 0;

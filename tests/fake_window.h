@@ -42,6 +42,7 @@ class FakeWindow : public Window {
   }
   QString ProgramFolder() const override { return programFolder; }
 
+  void LoadMainWindow() override { calls << QStringLiteral("LoadMainWindow"); }
   void SetEnabled(const QString& c, bool on) override {
     on ? (void)disabled.remove(c) : (void)disabled.insert(c);
   }

@@ -9,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStorageInfo>
@@ -193,32 +194,46 @@ TEST_F(FrmPathSettingTest, ChoosingADriveIsAPickOfItsCurrentFolder) {
 }
 
 TEST_F(FrmPathSettingTest, UnreadableDriveIsReportedAndTheDialogStaysAsItWas) {
-  dialog->Drive1->setCurrentIndex(2);
-  // The user's choice also fires `activated` after the list was put back: still one report.
-  emit dialog->Drive1->activated(2);
+  // Chosen with the keys, as a user does: the list moves, then fires `activated` with its own index.
+  auto keyDown = [&] {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(dialog->Drive1, &press);
+  };
+  dialog->Drive1->setFocus();
+  dialog->Drive1->setCurrentIndex(1);
+  ASSERT_EQ(dialog->ShownDrive(), 1);
+  keyDown();
   ASSERT_EQ(dialog->reports.size(), 1);
   EXPECT_EQ(dialog->reports[0],
             QStringLiteral("ドライブ「%1」を読み取れません。").arg(dialog->Drive1->itemText(2)));
-  EXPECT_EQ(dialog->Drive1->currentIndex(), 0);
-  EXPECT_EQ(dialog->ShownDrive(), 0);
-  EXPECT_EQ(TreeFolder(), work);
-  EXPECT_FALSE(dialog->PathChanged());
-  EXPECT_EQ(dialog->lblDataPath->text(), QStringLiteral("未選択です"));
-
-  // After a pick, the failed choice leaves the pick and the other drive in place.
-  dialog->Drive1->setCurrentIndex(1);
-  dialog->Drive1->setCurrentIndex(2);
-  EXPECT_EQ(dialog->reports.size(), 2);
   EXPECT_EQ(dialog->Drive1->currentIndex(), 1);
-  EXPECT_TRUE(dialog->PathChanged());
-  EXPECT_EQ(dialog->lblDataPath->text(), Native(other));
-
-  // Still usable.
+  EXPECT_EQ(dialog->ShownDrive(), 1);
+  EXPECT_EQ(TreeFolder(), other);
+  // The refusal is no fresh pick of the shown drive: a deeper pick stays.
   const QString picked = QDir(other).filePath(QStringLiteral("d"));
   PickFolder(picked);
+  keyDown();
+  EXPECT_EQ(dialog->reports.size(), 2);
+  EXPECT_EQ(dialog->lblDataPath->text(), Native(picked));
+
+  // Still usable.
   dialog->cmdOK->click();
   EXPECT_TRUE(dialog->PathChanged());
   EXPECT_EQ(dialog->DataPath(), Native(picked));
+}
+
+TEST_F(FrmPathSettingTest, UnreadableDriveBeforeAnyPickLeavesTheDataFolderAlone) {
+  QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+  dialog->Drive1->setFocus();
+  QApplication::sendEvent(dialog->Drive1, &end);
+  ASSERT_EQ(dialog->reports.size(), 1);
+  EXPECT_EQ(dialog->Drive1->currentIndex(), 0);
+  EXPECT_EQ(TreeFolder(), work);
+  EXPECT_FALSE(dialog->PathChanged());
+  EXPECT_EQ(dialog->lblDataPath->text(), QStringLiteral("未選択です"));
+  dialog->cmdOK->click();
+  EXPECT_FALSE(dialog->PathChanged());
+  EXPECT_EQ(dialog->DataPath(), QStringLiteral("./data"));
 }
 
 TEST_F(FrmPathSettingTest, MountedVolumesListTheCurrentFolderVolume) {

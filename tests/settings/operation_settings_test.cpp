@@ -1,10 +1,11 @@
 // Difficulty levels, permissions, and the five settings read at start-up and stored at the end.
+#include "settings/operation_settings.h"
+
 #include <gtest/gtest.h>
 
 #include "construction/dispatch.h"
 #include "fake_window.h"
 #include "figure/app_state.h"
-#include "settings/operation_settings.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
 
@@ -56,7 +57,11 @@ TEST_F(Settings, StoredLevelsAndSizes) {
       {"2", "mnuSenior", 200, 10},
       {"7", "mnuBeginner", 200, 20},  // out of range: start-up limits stay
       {"-1", "mnuBeginner", 200, 20},
-      {"99999999999999999999", "mnuBeginner", 100, 20},  // no number: default
+      {"32767", "mnuBeginner", 200, 20},
+      // No 16-bit number: the default.
+      {"32768", "mnuBeginner", 100, 20},
+      {"-40000", "mnuBeginner", 100, 20},
+      {"99999999999999999999", "mnuBeginner", 100, 20},
       {"zwei", "mnuBeginner", 100, 20},
       {" 2 ", "mnuSenior", 200, 10},
   };
@@ -112,6 +117,15 @@ TEST_F(Settings, StoredBackInTheirOwnForms) {
   EXPECT_EQ(Stored("DrawEnabled"), "True");
   EXPECT_EQ(Stored("SaveEnabled"), "False");
   EXPECT_EQ(Stored("DataPath"), QStringLiteral("/home/class/図形"));
+}
+
+TEST_F(Settings, AnEmptyDataFolderIsNoFolder) {
+  for (const char* empty : {"", "  "}) {
+    state.mstrDataPath = QStringLiteral("/elsewhere");
+    Store("DataPath", empty);
+    ReadSettings(c, w.settings);
+    EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+  }
 }
 
 TEST_F(Settings, ChoosingALevel) {

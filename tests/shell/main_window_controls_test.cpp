@@ -4,15 +4,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <functional>
+#include <utility>
 
 #include "construction/virtual_keys.h"
 #include "figure/app_state.h"
@@ -49,8 +54,10 @@ class MainWindow : public ::testing::Test {
 };
 
 QStringList* gRan = nullptr;
-const KeyRow kKeys[] = {{'X', [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); },
-                         [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); }, nullptr}};
+const KeyRow kKeys[] = {
+    {'X', [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); },
+     [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); }, nullptr},
+    {39, [](Context&, int16_t) { gRan->append(QStringLiteral("Right")); }, nullptr, nullptr}};
 const DispatchTables kKeyTables{{}, {}, {}, kKeys, {}, {}, nullptr};
 }  // namespace
 
@@ -107,39 +114,43 @@ TEST_F(MainWindow, MenuTreeIsTheDesignedOne) {
 }
 
 TEST_F(MainWindow, ToolbarPositionsCountTheSeparators) {
-  const QStringList keys = {"cmdFin",
-                            "",
-                            "cmdFigLoad",
-                            "cmdFigSave",
-                            "",
-                            "cmdDrawFig",
-                            "cmdNewFig",
-                            "",
-                            "cmdMagnify",
-                            "cmdReduce",
-                            "",
-                            "cmdContinuousTurn",
-                            "cmdESC",
-                            "",
-                            "cmdFrontView",
-                            "cmdTopView",
-                            "cmdSideView",
-                            "cmdEqualAngleView",
-                            "cmdThirdAngleProjectionMethod"};
+  // Position by position: key and tooltip, "" for a separator.
+  const std::pair<const char*, const char*> design[] = {
+      {"cmdFin", "立体ヌボロの終了"},
+      {"", ""},
+      {"cmdFigLoad", "図形データの読み込み"},
+      {"cmdFigSave", "図形データの保存"},
+      {"", ""},
+      {"cmdDrawFig", "作図モードと通常モードの切り替えボタン"},
+      {"cmdNewFig", "今までの図を消して新しい図を描く"},
+      {"", ""},
+      {"cmdMagnify", "図を大きくする"},
+      {"cmdReduce", "図を小さくする"},
+      {"", ""},
+      {"cmdContinuousTurn", "図を回転し続けさせる"},
+      {"cmdESC", "回転を止める"},
+      {"", ""},
+      {"cmdFrontView", "正面図を表示"},
+      {"cmdTopView", "平面図を表示"},
+      {"cmdSideView", "右側面図を表示"},
+      {"cmdEqualAngleView", "等角図を表示"},
+      {"cmdThirdAngleProjectionMethod", "三角法で図形を表示します。"},
+  };
   ASSERT_EQ(window.tlbToolBar->actions().size(), 19);
+  ASSERT_EQ(window.imglstToolBar.size(), 14);
+  int image = 0;
   for (int pos = 1; pos <= 19; ++pos) {
     QAction* b = window.ToolbarButton(pos);
+    const QString key = QString::fromUtf8(design[pos - 1].first);
     EXPECT_EQ(b, window.tlbToolBar->actions().at(pos - 1));
-    EXPECT_EQ(b->isSeparator(), keys[pos - 1].isEmpty()) << pos;
-    if (!b->isSeparator()) {
-      EXPECT_EQ(b->objectName(), keys[pos - 1]);
-      EXPECT_FALSE(b->toolTip().isEmpty());
-      EXPECT_FALSE(b->icon().isNull()) << pos;
-      EXPECT_FALSE(b->isCheckable());
-    }
+    EXPECT_EQ(b->isSeparator(), key.isEmpty()) << pos;
+    if (b->isSeparator()) continue;
+    EXPECT_EQ(b->objectName(), key);
+    EXPECT_EQ(b->toolTip(), QString::fromUtf8(design[pos - 1].second)) << pos;
+    EXPECT_EQ(b->icon().cacheKey(), window.imglstToolBar.at(image++).cacheKey()) << pos;
+    EXPECT_FALSE(b->icon().isNull()) << pos;
+    EXPECT_FALSE(b->isCheckable());
   }
-  EXPECT_EQ(window.ToolbarButton(6)->toolTip(), QStringLiteral("作図モードと通常モードの切り替えボタン"));
-  EXPECT_EQ(window.ToolbarButton(19)->toolTip(), QStringLiteral("三角法で図形を表示します。"));
   EXPECT_EQ(window.tlbToolBar->iconSize(), QSize(32, 32));
   // Icons only, no captions; the big two are 48 pixels.
   for (int i = 0; i < 13; ++i) {
@@ -185,6 +196,34 @@ TEST_F(MainWindow, MenuRowsOfThisWindowRunTheirOperations) {
   EXPECT_TRUE(window.isVisible());
 }
 
+// The real way out, through each of its three doors: one request closes the window and keeps the settings.
+TEST(MainWindowEnd, EachDoorClosesTheWindowAtOnceAndStoresTheSettings) {
+  class EndingWindow : public TestWindow {
+   public:
+    using TestWindow::TestWindow;
+    void EndProgram() override { FrmNuboWin::EndProgram(); }
+  };
+  const std::function<void(FrmNuboWin&)> doors[] = {
+      [](FrmNuboWin& w) { w.MenuItem(QStringLiteral("mnuFin"))->trigger(); },
+      [](FrmNuboWin& w) { w.ToolbarButton(1)->trigger(); },
+      [](FrmNuboWin& w) { w.close(); },
+  };
+  for (const auto& door : doors) {
+    AppState state;
+    EndingWindow window{state};
+    StartUp(window.Ctx());
+    QApplication::processEvents();
+    window.MenuItem(QStringLiteral("mnuShowVersion"))->trigger();
+    ASSERT_NE(window.About(), nullptr);
+    ASSERT_TRUE(window.About()->isVisible());
+    door(window);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.About() && window.About()->isVisible());
+    EXPECT_EQ(window.settings.writes.size(), 5);
+    EXPECT_EQ(window.settings.values.value(QStringLiteral("Option/Difficulty")), QStringLiteral("0"));
+  }
+}
+
 TEST_F(MainWindow, KeyPreviewSeesKeysWhateverControlHasTheFocus) {
   QStringList ran;
   gRan = &ran;
@@ -203,6 +242,24 @@ TEST_F(MainWindow, KeyPreviewSeesKeysWhateverControlHasTheFocus) {
   QApplication::sendEvent(window.picFigBox, &press);
   EXPECT_TRUE(ran.isEmpty());
   window.SetKeyPreview(true);
+
+  // Alt alone puts the menu bar in charge of the keys; they walk its menus instead.
+  window.activateWindow();
+  window.picFigBox->setFocus();
+  QKeyEvent alt(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+  QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  QApplication::sendEvent(window.picFigBox, &alt);
+  QApplication::sendEvent(window.picFigBox, &altUp);
+  ASSERT_EQ(QApplication::focusWidget(), window.menuBar());
+  QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+  QApplication::sendEvent(window.menuBar(), &right);
+  EXPECT_TRUE(ran.isEmpty());
+  // Back on the canvas the same key is the dispatcher's again.
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(window.menuBar(), &esc);
+  window.picFigBox->setFocus();
+  QApplication::sendEvent(window.picFigBox, &right);
+  EXPECT_EQ(ran, QStringList{QStringLiteral("Right")});
   gRan = nullptr;
 }
 
@@ -225,4 +282,40 @@ TEST_F(MainWindow, TimersAreSetAsDesigned) {
   EXPECT_TRUE(explanation->isActive());
   EXPECT_EQ(turning->interval(), 100);
   EXPECT_FALSE(turning->isActive());
+}
+
+// The teacher's two dialogs open modally from their menu items and hand their outcome to the program.
+TEST_F(MainWindow, OptionDialogsOpenFromTheirItemsAndTakeEffect) {
+  auto* options = window.findChild<QDialog*>(QStringLiteral("frmOtherOption"));
+  ASSERT_NE(options, nullptr) << "prepared at start-up";
+  EXPECT_FALSE(options->isVisible());
+  bool wasModal = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* open = QApplication::activeModalWidget();
+    wasModal = open == options;
+    if (!wasModal) return;
+    options->findChild<QCheckBox*>(QStringLiteral("EnabledCheck"))->setChecked(true);
+    options->findChild<QSlider*>(QStringLiteral("SlidermintUnitLength"))->setValue(5);
+    options->findChild<QSlider*>(QStringLiteral("SlidermintMaxSize"))->setValue(700);
+    options->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  window.MenuItem(QStringLiteral("mnuOtherOption"))->trigger();
+  EXPECT_TRUE(wasModal);
+  EXPECT_FALSE(options->isVisible());
+  EXPECT_EQ(state.mintUnitLength, 5);
+  EXPECT_EQ(state.mintMaxSize, 700);
+
+  // The data folder dialog: cancelled, nothing changes; it is gone afterwards.
+  QString caption;
+  QTimer::singleShot(0, [&] {
+    QWidget* open = QApplication::activeModalWidget();
+    if (!open) return;
+    caption = open->windowTitle();
+    open->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+  });
+  window.MenuItem(QStringLiteral("mnuDataPath"))->trigger();
+  EXPECT_EQ(caption, QStringLiteral("データ保存パスの変更"));
+  EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -1,16 +1,34 @@
 // Start-up: the order of its steps, and going on without the sample figure.
+#include "shell/startup.h"
+
 #include <gtest/gtest.h>
 
 #include "construction/dispatch.h"
 #include "fake_window.h"
 #include "figure/app_state.h"
-#include "shell/startup.h"
 #include "shell/status_bar.h"
 
 namespace {
+// Also marks where the settings are read and the welcome texts set.
+class StartUpWindow : public FakeWindow {
+ public:
+  SettingsStore& Settings() override {
+    calls << QStringLiteral("Settings");
+    return FakeWindow::Settings();
+  }
+  void SetExplanationText(const QString& t) override {
+    calls << QStringLiteral("SetExplanationText");
+    FakeWindow::SetExplanationText(t);
+  }
+  void SetAngleText(const QString& t) override {
+    calls << QStringLiteral("SetAngleText");
+    FakeWindow::SetAngleText(t);
+  }
+};
+
 struct StartUpRun {
   AppState state;
-  FakeWindow w;
+  StartUpWindow w;
   WatchmanState watchman;
   Context c{state, w, watchman};
 };
@@ -19,13 +37,14 @@ struct StartUpRun {
 QStringList Milestones(const QStringList& calls) {
   QStringList out;
   for (const QString& call : calls) {
-    for (const char* m :
-         {"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen", "PrepareOtherOptions",
-          "DrawFigure", "ShowMessage", "ShowMainWindow", "UnloadAboutWindow"}) {
-      if (call.startsWith(QLatin1String(m))) out << QString::fromLatin1(m);
+    for (const char* m : {"ShowAboutWindow", "PlayWave ./sound/splash.wav", "LoadMainWindow",
+                          "CentreOnScreen", "PrepareOtherOptions", "DrawFigure", "ShowMessage", "Settings",
+                          "ShowMainWindow", "UnloadAboutWindow", "SetExplanationText", "SetAngleText"}) {
+      // A step's repeated calls count once, where they begin.
+      if (call.startsWith(QLatin1String(m)) && (out.isEmpty() || out.last() != QLatin1String(m)))
+        out << QString::fromLatin1(m);
     }
   }
-  out.removeDuplicates();
   return out;
 }
 }  // namespace
@@ -37,8 +56,9 @@ TEST(StartUp, RunsItsStepsInOrder) {
   run.w.settings.values[QStringLiteral("Option/Difficulty")] = QStringLiteral("2");
   StartUp(run.c);
   EXPECT_EQ(Milestones(run.w.calls),
-            (QStringList{"ShowAboutWindow", "PlayWave ./sound/splash.wav", "CentreOnScreen",
-                         "PrepareOtherOptions", "DrawFigure", "ShowMainWindow", "UnloadAboutWindow"}));
+            (QStringList{"ShowAboutWindow", "PlayWave ./sound/splash.wav", "LoadMainWindow", "CentreOnScreen",
+                         "PrepareOtherOptions", "DrawFigure", "Settings", "CentreOnScreen", "DrawFigure",
+                         "ShowMainWindow", "UnloadAboutWindow", "SetExplanationText", "SetAngleText"}));
   // The sample is drawn before the stored layout, which draws it again at its own size.
   EXPECT_EQ(run.w.drawn.size(), 2u);
   EXPECT_EQ(run.w.clientSize, QSize(1024, 738));
