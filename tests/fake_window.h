@@ -95,7 +95,9 @@ class FakeWindow : public Window {
     calls << QStringLiteral("RunDataPathDialog ") + current;
     return dataPathChoice;
   }
-  void SetWaitCursor(bool on) override { waitCursor = on; }
+  void SetWaitCursor(bool on) override {
+    calls << (on ? QStringLiteral("Hourglass on") : QStringLiteral("Hourglass off"));
+  }
   void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
   void EndProgram() override { calls << QStringLiteral("EndProgram"); }
 
@@ -114,7 +116,6 @@ class FakeWindow : public Window {
   QString title, explanation, angleText, dialogFileName;
   std::pair<int, int> panelWidths{0, 0};
   bool keyPreview = true;
-  bool waitCursor = false;
   std::function<void()> onProcessEvents;
   FakeSettings settings;
   DataPathChoice dataPathChoice;

@@ -20,7 +20,8 @@ TEST(About, VersionBoxShowsVersionPictureWithOkThenWaitsForSound) {
   ShowAbout(0, w);
   EXPECT_EQ(
       w.calls,
-      QStringList({QStringLiteral("LoadAboutWindow"), QStringLiteral("ShowAboutWindow ./pic/Nubover.bmp ok"),
+      QStringList({QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
+                   QStringLiteral("Hourglass off"), QStringLiteral("ShowAboutWindow ./pic/Nubover.bmp ok"),
                    QStringLiteral("ProcessPendingEvents"), QStringLiteral("PlayWave ./sound/splash.wav")}));
   ASSERT_EQ(w.played.size(), 1u);
   EXPECT_TRUE(w.played[0].wait);
@@ -29,10 +30,11 @@ TEST(About, VersionBoxShowsVersionPictureWithOkThenWaitsForSound) {
 TEST(About, SplashShowsSplashPictureWithoutOkThenWaitsForSound) {
   FakeWindow w;
   ShowAbout(1, w);
-  EXPECT_EQ(w.calls, QStringList({QStringLiteral("LoadAboutWindow"),
-                                  QStringLiteral("ShowAboutWindow ./pic/nubospla.bmp no-ok"),
-                                  QStringLiteral("ProcessPendingEvents"),
-                                  QStringLiteral("PlayWave ./sound/splash.wav")}));
+  EXPECT_EQ(w.calls,
+            QStringList(
+                {QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
+                 QStringLiteral("Hourglass off"), QStringLiteral("ShowAboutWindow ./pic/nubospla.bmp no-ok"),
+                 QStringLiteral("ProcessPendingEvents"), QStringLiteral("PlayWave ./sound/splash.wav")}));
   ASSERT_EQ(w.played.size(), 1u);
   EXPECT_TRUE(w.played[0].wait);
 }
@@ -41,7 +43,9 @@ TEST(About, OtherModesOnlyLoadTheWindow) {
   for (int16_t mode : {int16_t(2), int16_t(-1), int16_t(32767)}) {
     FakeWindow w;
     ShowAbout(mode, w);
-    EXPECT_EQ(w.calls, QStringList({QStringLiteral("LoadAboutWindow")})) << mode;
+    EXPECT_EQ(w.calls, QStringList({QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
+                                    QStringLiteral("Hourglass off")}))
+        << mode;
     EXPECT_TRUE(w.played.empty());
   }
 }

@@ -319,3 +319,25 @@ TEST_F(MainWindow, OptionDialogsOpenFromTheirItemsAndTakeEffect) {
   QApplication::processEvents();
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+// The two running timers reach their ticks: the watchman marks the title, the explanation empties.
+TEST_F(MainWindow, TimerTicksReachTheStatusBarAndTitle) {
+  auto* watchman = window.findChild<QTimer*>(QStringLiteral("Watchman"));
+  auto* explanation = window.findChild<QTimer*>(QStringLiteral("WatchExplanation"));
+  ASSERT_TRUE(watchman && explanation);
+  state.mblnModified = true;
+  ASSERT_TRUE(QMetaObject::invokeMethod(watchman, "timeout"));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("立体ヌボロ for Windows Ver3.1　*[変更あり]"));
+  EXPECT_NE(window.sbrAngle->text(), QStringLiteral("(^o^)/"))
+      << "the start-up angle is no preset: a face frame";
+  ASSERT_TRUE(QMetaObject::invokeMethod(explanation, "timeout"));
+  EXPECT_TRUE(window.sbrExplanation->text().isEmpty());
+}
+
+TEST_F(MainWindow, HelpItemOpensTheHelpWindowBesideTheMainWindow) {
+  window.MenuItem(QStringLiteral("mnuHelpCall"))->trigger();
+  ASSERT_NE(window.Help(), nullptr);
+  EXPECT_TRUE(window.Help()->isVisible());
+  EXPECT_TRUE(window.Help()->isWindow());
+  EXPECT_TRUE(window.isVisible());
+}
