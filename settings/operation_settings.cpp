@@ -39,11 +39,10 @@ std::optional<QString> Stored(SettingsStore& store, const char* key) {
 // A stored number 0..2; a text that is no 16-bit number counts as absent and takes the default 0.
 std::optional<int> StoredChoice(SettingsStore& store, const char* key) {
   const std::optional<QString> text = Stored(store, key);
-  const std::optional<long long> stored = text ? StoredNumber(*text) : std::nullopt;
-  const bool convertible = stored && *stored >= INT16_MIN && *stored <= INT16_MAX;
-  const long long n = convertible ? *stored : 0;
-  if (n < 0 || n > 2) return std::nullopt;
-  return static_cast<int>(n);
+  const std::optional<long long> n = text ? StoredNumber(*text) : std::nullopt;
+  if (!n || *n < INT16_MIN || *n > INT16_MAX) return 0;
+  if (*n < 0 || *n > 2) return std::nullopt;
+  return static_cast<int>(*n);
 }
 
 bool StoredFlag(SettingsStore& store, const char* key) {

@@ -70,10 +70,6 @@ void FrmNuboWin::BuildToolbar() {
   tlbToolBar->setFloatable(false);
   tlbToolBar->setIconSize(QSize(32, 32));
   tlbToolBar->setFocusPolicy(Qt::NoFocus);
-  // The image list: images 1 to 14 belong to the keyed buttons in order.
-  for (const ToolbarEntry& e : kToolbar)
-    if (e.key) imglstToolBar.append(DesignIcon(QString::fromLatin1(e.key)));
-  qsizetype image = 0;
   for (size_t i = 0; i < kToolbar.size(); ++i) {
     const ToolbarEntry& e = kToolbar[i];
     if (!e.key) {
@@ -81,7 +77,9 @@ void FrmNuboWin::BuildToolbar() {
       continue;
     }
     const QString key = QString::fromLatin1(e.key);
-    QAction* button = tlbToolBar->addAction(imglstToolBar.at(image++), QString());
+    // The image list: images 1 to 14 belong to the keyed buttons in order.
+    imglstToolBar.append(DesignIcon(key));
+    QAction* button = tlbToolBar->addAction(imglstToolBar.last(), QString());
     button->setObjectName(key);
     button->setToolTip(QString::fromUtf8(e.tooltip));
     controls_.insert(key, button);
