@@ -255,6 +255,8 @@ void FrmNuboWin::EndProgram() {
   close();
 }
 
+void FrmNuboWin::SetFigureBackground(Rgb colour) { picbkgFigBox.SetBackground(colour); }
+
 // Key preview: every key-down anywhere in this window reaches the dispatcher before the focused control.
 bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !keyPreview_) return false;

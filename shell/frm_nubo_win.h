@@ -77,6 +77,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   void SetWaitCursor(bool on) override;
   void ShowMainWindow() override;
   void EndProgram() override;
+  // Draw mode
+  void SetFigureBackground(Rgb colour) override;
 
   Context& Ctx() { return context_; }
   // The rows the doors dispatch to; the program's own unless a test hands in others.

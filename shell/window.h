@@ -109,4 +109,7 @@ class Window {
   virtual void ShowMainWindow() = 0;
   // Ends the program at once.
   virtual void EndProgram() = 0;
+
+  // Draw mode: the back buffer's background colour, kept until it is set again.
+  virtual void SetFigureBackground(Rgb colour) = 0;
 };

@@ -101,6 +101,12 @@ class FakeWindow : public Window {
   void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
   void EndProgram() override { calls << QStringLiteral("EndProgram"); }
 
+  // Draw mode: the back buffer's background colour.
+  void SetFigureBackground(Rgb colour) override {
+    background = colour;
+    calls << QStringLiteral("SetFigureBackground %1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
+  }
+
   std::vector<DisplayList> drawn;
   std::vector<Played> played;
   std::vector<Message> messages;
