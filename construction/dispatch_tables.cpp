@@ -12,6 +12,9 @@
 #include "shell/status_bar.h"
 #include "shell/window.h"
 #include "shell/window_layout.h"
+#include "view/rotation.h"
+#include "view/third_angle.h"
+#include "view/view_commands.h"
 
 namespace {
 // Until the quit question exists, every way out stores the settings and ends the program.
@@ -20,7 +23,37 @@ void EndNow(Context& c) {
   c.window.EndProgram();
 }
 
-constexpr std::array<MenuRow, 14> kMenuRows{{
+// The four presets glide when chosen from a menu, the toolbar or a plain key; Shift jumps.
+template <ViewAngles view>
+void Glide(Context& c) {
+  GoToView(c, view.h, view.v);
+}
+template <ViewAngles view>
+void GlideKey(Context& c, int16_t) {
+  GoToView(c, view.h, view.v);
+}
+template <ViewAngles view>
+void JumpKey(Context& c, int16_t) {
+  SetView(c, view.h, view.v);
+}
+// A key operation that ignores the modifier state.
+template <Operation op>
+void Unshifted(Context& c, int16_t) {
+  op(c);
+}
+// A key row that runs the same for every modifier state.
+constexpr KeyRow AnyShift(int16_t key, KeyOperation run) { return {key, run, run, run}; }
+
+template <Axis axis>
+void StepKey(Context& c, int16_t shift) {
+  StepAlongAxis(c, axis, shift);
+}
+template <Axis axis, int16_t shift>
+void StepButton(Context& c) {
+  StepAlongAxis(c, axis, shift);
+}
+
+constexpr std::array<MenuRow, 20> kMenuRows{{
     {"mnuFin", EndNow},
     {"mnuDraw", ToggleDrawMode},
     {"mnuBeginner", [](Context& c) { SetLevel(c, 0); }},
@@ -35,45 +68,76 @@ constexpr std::array<MenuRow, 14> kMenuRows{{
     {"mnuExpansion2", [](Context& c) { ApplyScreenLayout(c, 2); }},
     {"mnuHelpCall", [](Context& c) { OpenHelp(c.window); }},
     {"mnuShowVersion", [](Context& c) { ShowAbout(kAboutVersionBox, c.window); }},
+    {"mnuFrontView", Glide<kFrontView>},
+    {"mnuTopView", Glide<kTopView>},
+    {"mnuSideView", Glide<kSideView>},
+    {"mnuEqualAngleView", Glide<kIsometricView>},
+    {"mnuThirdAngleProjectionMethod", ToggleThirdAngle},
+    {"mnuContinuousTurn", StartTurning},
 }};
 
-constexpr std::array<ToolbarRow, 2> kToolbarRows{{
+constexpr std::array<ToolbarRow, 11> kToolbarRows{{
     {"cmdFin", EndNow},
     {"cmdDrawFig", ToggleDrawMode},
+    {"cmdMagnify", Magnify},
+    {"cmdReduce", Reduce},
+    {"cmdContinuousTurn", StartTurning},
+    {"cmdESC", StopTurning},
+    {"cmdFrontView", Glide<kFrontView>},
+    {"cmdTopView", Glide<kTopView>},
+    {"cmdSideView", Glide<kSideView>},
+    {"cmdEqualAngleView", Glide<kIsometricView>},
+    {"cmdThirdAngleProjectionMethod", ToggleThirdAngle},
 }};
 
+// Buttons 1 and 2 are crossed with respect to their arrows: 1 points left and turns like Right.
 // Drawing: the pointer steps (+ on the left, - on the right), take back, enter, origin.
-constexpr std::array<PictureRow, 9> kPictureRows{{
-    {4, [](Context& c) { StepAlongAxis(c, Axis::X, 0); }},
-    {5, [](Context& c) { StepAlongAxis(c, Axis::X, 1); }},
-    {6, [](Context& c) { StepAlongAxis(c, Axis::Y, 0); }},
-    {7, [](Context& c) { StepAlongAxis(c, Axis::Y, 1); }},
-    {8, [](Context& c) { StepAlongAxis(c, Axis::Z, 0); }},
-    {9, [](Context& c) { StepAlongAxis(c, Axis::Z, 1); }},
+constexpr std::array<PictureRow, 13> kPictureRows{{
+    {0, VerticalAngleUp},
+    {1, HorizontalAngleUp},
+    {2, HorizontalAngleDown},
+    {3, VerticalAngleDown},
+    {4, StepButton<Axis::X, 0>},
+    {5, StepButton<Axis::X, 1>},
+    {6, StepButton<Axis::Y, 0>},
+    {7, StepButton<Axis::Y, 1>},
+    {8, StepButton<Axis::Z, 0>},
+    {9, StepButton<Axis::Z, 1>},
     {10, TakeBack},
     {11, [](Context& c) { EnterPoint(c, 0); }},
     {12, PointerToOrigin},
 }};
 
-// A key row that runs the same for every modifier state.
-constexpr KeyRow AnyShift(int16_t key, KeyOperation run) { return {key, run, run, run}; }
-
-constexpr std::array<KeyRow, 1> kGeneralKeyRows{{
-    AnyShift(kVkF1 + 7, [](Context& c, int16_t) { ToggleDrawMode(c); }),  // F8
+constexpr std::array<KeyRow, 13> kGeneralKeyRows{{
+    {kVkF1 + 1, Unshifted<Magnify>, Unshifted<Reduce>, nullptr},
+    {kVkF1 + 2, GlideKey<kFrontView>, JumpKey<kFrontView>, nullptr},
+    {kVkF1 + 3, GlideKey<kTopView>, JumpKey<kTopView>, nullptr},
+    {kVkF1 + 4, GlideKey<kSideView>, JumpKey<kSideView>, nullptr},
+    {kVkF1 + 5, GlideKey<kIsometricView>, JumpKey<kIsometricView>, nullptr},
+    AnyShift(kVkF1 + 6, Unshifted<ToggleThirdAngle>),
+    AnyShift(kVkF1 + 7, Unshifted<ToggleDrawMode>),
+    AnyShift(kVkUp, Unshifted<VerticalAngleUp>),
+    AnyShift(kVkDown, Unshifted<VerticalAngleDown>),
+    AnyShift(kVkRight, Unshifted<HorizontalAngleUp>),
+    AnyShift(kVkLeft, Unshifted<HorizontalAngleDown>),
+    AnyShift(kVkSpace, Unshifted<StartTurning>),
+    // Shift+Esc belongs to quitting.
+    {kVkEscape, Unshifted<StopTurning>, nullptr, Unshifted<StopTurning>},
 }};
 
 constexpr std::array<KeyRow, 6> kDrawModeKeyRows{{
-    AnyShift('X', [](Context& c, int16_t shift) { StepAlongAxis(c, Axis::X, shift); }),
-    AnyShift('Y', [](Context& c, int16_t shift) { StepAlongAxis(c, Axis::Y, shift); }),
-    AnyShift('Z', [](Context& c, int16_t shift) { StepAlongAxis(c, Axis::Z, shift); }),
-    AnyShift('O', [](Context& c, int16_t) { PointerToOrigin(c); }),
+    AnyShift('X', StepKey<Axis::X>),
+    AnyShift('Y', StepKey<Axis::Y>),
+    AnyShift('Z', StepKey<Axis::Z>),
+    AnyShift('O', Unshifted<PointerToOrigin>),
     AnyShift(kVkReturn, EnterPoint),
-    AnyShift(kVkBack, [](Context& c, int16_t) { TakeBack(c); }),
+    AnyShift(kVkBack, Unshifted<TakeBack>),
 }};
 
-constexpr std::array<TimerRow, 2> kTimerRows{{
+constexpr std::array<TimerRow, 3> kTimerRows{{
     {"Watchman", [](Context& c) { WatchmanTick(c.state, c.watchman, c.window); }},
     {"WatchExplanation", [](Context& c) { ExplanationResetTick(c.window); }},
+    {"TurningTimer", TurnTick},
 }};
 
 const DispatchTables kTables{kMenuRows,        kToolbarRows, kPictureRows, kGeneralKeyRows,
