@@ -143,5 +143,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   bool ending_ = false;
   bool loaded_ = false;
   // View glides and the three-view display.
-  std::vector<std::chrono::steady_clock::time_point> glideFrames_;
+  using Clock = std::chrono::steady_clock;
+  std::vector<Clock::time_point> glideFrames_;
+  bool glideFramePending_ = false;
+  Clock::time_point glideFrameDue_;
 };
