@@ -101,14 +101,6 @@ class FakeWindow : public Window {
   void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
   void EndProgram() override { calls << QStringLiteral("EndProgram"); }
 
-  // View glides and the three-view display.
-  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
-    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
-  }
-  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
-  void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
-  void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
-
   std::vector<DisplayList> drawn;
   std::vector<Played> played;
   std::vector<Message> messages;
@@ -127,4 +119,12 @@ class FakeWindow : public Window {
   std::function<void()> onProcessEvents;
   FakeSettings settings;
   DataPathChoice dataPathChoice;
+
+  // View glides and the three-view display.
+  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
+    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
+  }
+  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
+  void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
+  void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
 };
