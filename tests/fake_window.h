@@ -106,14 +106,6 @@ class FakeWindow : public Window {
     background = colour;
     calls << QStringLiteral("SetFigureBackground %1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
   }
-  // View glides and the three-view display.
-  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
-    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
-  }
-  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
-  void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
-  void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
-
   std::vector<DisplayList> drawn;
   std::vector<Played> played;
   std::vector<Message> messages;
@@ -132,4 +124,12 @@ class FakeWindow : public Window {
   std::function<void()> onProcessEvents;
   FakeSettings settings;
   DataPathChoice dataPathChoice;
+
+  // View glides and the three-view display.
+  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
+    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
+  }
+  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
+  void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
+  void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
 };
