@@ -69,6 +69,13 @@ int Fail(QTextStream& err, const QString& message) {
   return kExitBadInput;
 }
 
+// The --unit value, or 0 when it is not a finite number above 0.
+double GridUnit(const QCommandLineParser& parser, const Options& o) {
+  bool ok = false;
+  const double unit = parser.value(o.unit).toDouble(&ok);
+  return ok && unit > 0 && std::isfinite(unit) ? unit : 0;
+}
+
 // Paints every page onto the device; `newPage` is called between pages.
 template <typename NewPage>
 bool PaintPages(QPaintDevice& device, double mmScale, const std::vector<SheetFigure>& figures,
@@ -129,8 +136,6 @@ int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringLi
              QTextStream& err) {
   const QString output = parser.value(o.output);
   const QString task = parser.value(o.task);
-  bool unitOk = false;
-  const double unit = parser.value(o.unit).toDouble(&unitOk);
   if (files.isEmpty()) return Fail(err, QStringLiteral("図形ファイルを指定してください。"));
   if (output.isEmpty()) return Fail(err, QStringLiteral("書き出すファイルを -o で指定してください。"));
   const bool svg = output.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
@@ -140,7 +145,8 @@ int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringLi
     return Fail(err, QStringLiteral("SVG に書き出せるのは図形一つだけです（%1 個指定）。").arg(files.size()));
   if (task != QStringLiteral("views") && task != QStringLiteral("build"))
     return Fail(err, QStringLiteral("--task は views か build です（「%1」）。").arg(task));
-  if (!unitOk || !(unit > 0) || !std::isfinite(unit))
+  const double unit = GridUnit(parser, o);
+  if (!(unit > 0))
     return Fail(err, QStringLiteral("--unit は正の数です（「%1」）。").arg(parser.value(o.unit)));
 
   const SheetOptions options{task == QStringLiteral("build") ? SheetTask::Build : SheetTask::Views,
@@ -170,11 +176,10 @@ QString EdgeText(const Edge& e) {
 
 int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
              QTextStream& err) {
-  bool unitOk = false;
-  const double unit = parser.value(o.unit).toDouble(&unitOk);
   if (files.size() < 2)
     return Fail(err, QStringLiteral("答えの図形ファイルと学習者の図形ファイルを指定してください。"));
-  if (!unitOk || !(unit > 0) || !std::isfinite(unit))
+  const double unit = GridUnit(parser, o);
+  if (!(unit > 0))
     return Fail(err, QStringLiteral("--unit は正の数です（「%1」）。").arg(parser.value(o.unit)));
   auto s = std::make_unique<AppState>();
   if (!ReadFigure(files.front(), *s, err)) return kExitBadInput;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 constexpr double kThin = 0.35, kFrame = 0.5, kFigureLine = 0.7;
@@ -65,6 +66,19 @@ void Header(QPainter& p, const PageLayout& l, const QString& fileName) {
   }
 }
 
+// A thin long-dash dot line drawn as pieces, so PDF and SVG show the same pattern.
+void ChainLine(QPainter& p, const QLineF& l) {
+  constexpr double kPattern[] = {3, 0.8, 0.4, 0.8};  // dash, gap, dot, gap (mm)
+  p.setPen(Pen(kThin));
+  const double length = l.length();
+  double at = 0;
+  for (int i = 0; at < length; i = (i + 1) % 4) {
+    const double end = std::min(at + kPattern[i], length);
+    if (i % 2 == 0) p.drawLine(QLineF(l.pointAt(at / length), l.pointAt(end / length)));
+    at = end;
+  }
+}
+
 // The truncated cone of JIS Z 8316 / ISO 128 for third-angle projection: its side view (a trapezoid) on
 // the left and, to the right of it, the view from the right (two circles). The cone's small end faces
 // right, so both circles are visible outlines. Large diameter `h`, small h/2, length h.
@@ -77,9 +91,8 @@ void ThirdAngleSymbol(QPainter& p, QPointF at, double h) {
   p.drawPolygon(trapezoid, 4);
   p.drawEllipse(QPointF(cx, cy), h / 2, h / 2);
   p.drawEllipse(QPointF(cx, cy), h / 4, h / 4);
-  p.setPen(Pen(kThin, kInk, Qt::DashDotLine));
-  p.drawLine(QLineF(x0 - h / 6, cy, cx + h / 2 + h / 6, cy));
-  p.drawLine(QLineF(cx, cy - h / 2 - h / 6, cx, cy + h / 2 + h / 6));
+  ChainLine(p, QLineF(x0 - h / 6, cy, cx + h / 2 + h / 6, cy));
+  ChainLine(p, QLineF(cx, cy - h / 2 - h / 6, cx, cy + h / 2 + h / 6));
 }
 
 void Notes(QPainter& p, const PageLayout& l, double viewScale, const SheetOptions& o) {
