@@ -1,0 +1,259 @@
+// Argument parsing and the two subcommands. Every input file is read before any output is written, and the
+// output goes through QSaveFile, so bad input never leaves a partial file behind.
+#include "sheet/sheet_command.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTextStream>
+#include <QTranslator>
+#include <cmath>
+#include <memory>
+
+#include "figure/app_state.h"
+#include "figure/figure_file.h"
+#include "sheet/edge_set.h"
+#include "sheet/sheet_page.h"
+
+namespace {
+const QString kProgram = QStringLiteral("nuboro-sheet");
+
+struct Options {
+  QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                            QStringLiteral("書き出すファイル（.pdf、図形が一つなら .svg も可）。"),
+                            QStringLiteral("ファイル")};
+  QCommandLineOption task{
+      QStringLiteral("task"),
+      QStringLiteral("views: 立体の絵から三面図をかく（既定）、build: 三面図から立体を作る。"),
+      QStringLiteral("views|build"), QStringLiteral("views")};
+  QCommandLineOption answers{QStringLiteral("answers"),
+                             QStringLiteral("三面図も立体の絵もかいた答えのページにする。")};
+  QCommandLineOption unit{QStringLiteral("unit"), QStringLiteral("方眼の間隔（mm、既定 20）。"),
+                          QStringLiteral("mm"), QStringLiteral("20")};
+  QCommandLineOption shift{QStringLiteral("shift"),
+                           QStringLiteral("check で、全体を方眼の整数倍だけ動かした図形も正解にする。")};
+  QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                          QStringLiteral("この説明を表示する。")};
+};
+
+void SetUp(QCommandLineParser& parser, const Options& o) {
+  parser.setApplicationDescription(QStringLiteral(
+      "立体ヌボロの図形ファイルから三面図のワークシートを作り、学習者の図形を答えと照らし合わせます。\n\n"
+      "  nuboro-sheet sheet 図形.nbo... -o 出力.pdf\n"
+      "      図形ごとに A4 横 1 ページ（図形が一つなら -o 出力.svg も可）\n"
+      "  nuboro-sheet check 答え.nbo 学習者.nbo...\n"
+      "      辺の集まりとして比べ、正解か、足りない辺と余分な辺を表示します\n\n"
+      "終了状態: 0 すべて正解・書き出し成功、1 正解でない図形がある、2 入力の誤り"));
+  parser.addPositionalArgument(QStringLiteral("コマンド"), QStringLiteral("sheet または check"));
+  parser.addPositionalArgument(QStringLiteral("ファイル"), QStringLiteral("図形ファイル（.nbo）"),
+                               QStringLiteral("ファイル..."));
+  for (const QCommandLineOption* opt : {&o.output, &o.task, &o.answers, &o.unit, &o.shift, &o.help})
+    parser.addOption(*opt);
+}
+
+// A figure file read whole, or a message naming the file and the reader's reason.
+bool ReadFigure(const QString& path, AppState& s, QTextStream& err) {
+  InitialiseApplicationState(s);
+  QString error;
+  if (ReadFigureFile(path, s, error)) return true;
+  err << kProgram << ": 「" << path << "」を読めません: " << error << Qt::endl;
+  return false;
+}
+
+int Fail(QTextStream& err, const QString& message) {
+  err << kProgram << ": " << message << Qt::endl;
+  return kExitBadInput;
+}
+
+// The --unit value, or 0 when it is not a finite number above 0.
+double GridUnit(const QCommandLineParser& parser, const Options& o) {
+  bool ok = false;
+  const double unit = parser.value(o.unit).toDouble(&ok);
+  return ok && unit > 0 && std::isfinite(unit) ? unit : 0;
+}
+
+// Paints every page onto the device; `newPage` is called between pages.
+template <typename NewPage>
+bool PaintPages(QPaintDevice& device, double mmScale, const std::vector<SheetFigure>& figures,
+                double viewScale, const SheetOptions& options, NewPage newPage) {
+  QPainter p;
+  if (!p.begin(&device)) return false;
+  p.scale(mmScale, mmScale);
+  for (size_t i = 0; i < figures.size(); ++i) {
+    if (i > 0 && !newPage()) return false;
+    PaintSheetPage(p, figures[i], viewScale, options);
+  }
+  return p.end();
+}
+
+bool WriteSheets(const QString& path, const std::vector<SheetFigure>& figures, const SheetOptions& options,
+                 QTextStream& err) {
+  const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+  std::vector<ThreeViews> views;
+  for (const SheetFigure& f : figures) views.push_back(f.views);
+  const double viewScale = ThreeViewScale(views, WorksheetLayout());
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    Fail(err, QStringLiteral("「%1」を作れません: %2").arg(path, file.errorString()));
+    return false;
+  }
+  bool painted = false;
+  if (svg) {
+    // 10 pixels a millimetre keeps the page size exact; the view box makes one user unit a millimetre.
+    QSvgGenerator gen;
+    gen.setOutputDevice(&file);
+    gen.setResolution(254);
+    gen.setSize(QSize(2970, 2100));
+    gen.setViewBox(QRectF(0, 0, 297, 210));
+    gen.setTitle(figures.front().fileName);
+    painted = PaintPages(gen, 1.0, figures, viewScale, options, [] { return false; });
+  } else {
+    QPdfWriter pdf(&file);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(600);
+    pdf.setCreator(kProgram);
+    painted = PaintPages(pdf, 600 / 25.4, figures, viewScale, options, [&] { return pdf.newPage(); });
+  }
+  if (!painted || file.error() != QFileDevice::NoError) {
+    file.cancelWriting();
+    Fail(err, QStringLiteral("「%1」を書き込めません。").arg(path));
+    return false;
+  }
+  if (!file.commit()) {
+    Fail(err, QStringLiteral("「%1」を保存できません: %2").arg(path, file.errorString()));
+    return false;
+  }
+  return true;
+}
+
+int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
+             QTextStream& err) {
+  const QString output = parser.value(o.output);
+  const QString task = parser.value(o.task);
+  if (files.isEmpty()) return Fail(err, QStringLiteral("図形ファイルを指定してください。"));
+  if (output.isEmpty()) return Fail(err, QStringLiteral("書き出すファイルを -o で指定してください。"));
+  const bool svg = output.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+  if (!svg && !output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+    return Fail(err, QStringLiteral("「%1」: 書き出せるのは .pdf か .svg です。").arg(output));
+  if (svg && files.size() != 1)
+    return Fail(err, QStringLiteral("SVG に書き出せるのは図形一つだけです（%1 個指定）。").arg(files.size()));
+  if (task != QStringLiteral("views") && task != QStringLiteral("build"))
+    return Fail(err, QStringLiteral("--task は views か build です（「%1」）。").arg(task));
+  const double unit = GridUnit(parser, o);
+  if (!(unit > 0))
+    return Fail(err, QStringLiteral("--unit は正の数です（「%1」）。").arg(parser.value(o.unit)));
+
+  const SheetOptions options{task == QStringLiteral("build") ? SheetTask::Build : SheetTask::Views,
+                             parser.isSet(o.answers), unit};
+  std::vector<SheetFigure> figures;
+  auto s = std::make_unique<AppState>();
+  for (const QString& path : files) {
+    if (!ReadFigure(path, *s, err)) return kExitBadInput;
+    figures.push_back({QFileInfo(path).fileName(), ProjectThreeViews(*s), ProjectFigure(*s, kIsometricView)});
+  }
+  if (!WriteSheets(output, figures, options, err)) return kExitBadInput;
+  out << "「" << output << "」に " << figures.size() << " ページ書きました。" << Qt::endl;
+  return kExitOk;
+}
+
+QString Mm(double v) {
+  QString t = QString::number(std::round(v * 1000) / 1000, 'f', 3);
+  while (t.endsWith(u'0')) t.chop(1);
+  if (t.endsWith(u'.')) t.chop(1);
+  return t == QStringLiteral("-0") ? QStringLiteral("0") : t;
+}
+
+QString EdgeText(const Edge& e) {
+  return QStringLiteral("(%1, %2, %3) - (%4, %5, %6)")
+      .arg(Mm(e.a.x), Mm(e.a.y), Mm(e.a.z), Mm(e.b.x), Mm(e.b.y), Mm(e.b.z));
+}
+
+int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
+             QTextStream& err) {
+  if (files.size() < 2)
+    return Fail(err, QStringLiteral("答えの図形ファイルと学習者の図形ファイルを指定してください。"));
+  const double unit = GridUnit(parser, o);
+  if (!(unit > 0))
+    return Fail(err, QStringLiteral("--unit は正の数です（「%1」）。").arg(parser.value(o.unit)));
+  auto s = std::make_unique<AppState>();
+  if (!ReadFigure(files.front(), *s, err)) return kExitBadInput;
+  const std::vector<Edge> answer = MergeEdges(EdgesOfFigure(*s));
+  int status = kExitOk;
+  for (const QString& path : files.mid(1)) {
+    if (!ReadFigure(path, *s, err)) {
+      status = kExitBadInput;
+      continue;
+    }
+    const std::vector<Edge> learner = MergeEdges(EdgesOfFigure(*s));
+    const EdgeDifference d = CompareEdges(answer, learner);
+    if (d.Matches()) {
+      out << path << ": 正解" << Qt::endl;
+      continue;
+    }
+    if (parser.isSet(o.shift)) {
+      if (const auto by = FindGridShift(answer, learner, unit)) {
+        out << path << ": 正解（全体を (" << Mm(-by->x) << ", " << Mm(-by->y) << ", " << Mm(-by->z)
+            << ") mm ずらした形）" << Qt::endl;
+        continue;
+      }
+    }
+    out << path << ": 足りない辺 " << d.missing.size() << " 本、余分な辺 " << d.extra.size() << " 本"
+        << Qt::endl;
+    for (const Edge& e : d.missing) out << "  足りない辺: " << EdgeText(e) << Qt::endl;
+    for (const Edge& e : d.extra) out << "  余分な辺: " << EdgeText(e) << Qt::endl;
+    if (status == kExitOk) status = kExitDiffers;
+  }
+  return status;
+}
+
+// The toolkit's own words in the generated help, in Japanese whatever translations are installed.
+class CommandLineJapanese : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    if (qstrcmp(context, "QCommandLineParser") != 0) return {};
+    static const std::pair<const char*, const char16_t*> kTexts[] = {
+        {"Usage: %1", u"使い方: %1"},
+        {"Options:", u"オプション:"},
+        {"Arguments:", u"引数:"},
+        {"[options]", u"[オプション]"},
+        {"Unknown option '%1'.", u"知らないオプション「%1」です。"},
+        {"Unknown options: %1.", u"知らないオプションです: %1。"},
+        {"Missing value after '%1'.", u"「%1」の後に値がありません。"},
+        {"Unexpected value after '%1'.", u"「%1」には値をつけません。"},
+    };
+    for (const auto& [from, to] : kTexts)
+      if (qstrcmp(source, from) == 0) return QString::fromUtf16(to);
+    return {};
+  }
+  bool isEmpty() const override { return false; }
+};
+}  // namespace
+
+void InstallCommandLineJapanese() {
+  static CommandLineJapanese translator;
+  QCoreApplication::installTranslator(&translator);
+}
+
+int RunSheetProgram(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  QCommandLineParser parser;
+  const Options o;
+  SetUp(parser, o);
+  if (!parser.parse(arguments)) return Fail(err, parser.errorText());
+  if (parser.isSet(o.help)) {
+    out << parser.helpText();
+    return kExitOk;
+  }
+  const QStringList args = parser.positionalArguments();
+  const QString command = args.value(0);
+  if (command == QStringLiteral("sheet")) return RunSheet(parser, o, args.mid(1), out, err);
+  if (command == QStringLiteral("check")) return RunCheck(parser, o, args.mid(1), out, err);
+  return Fail(err, command.isEmpty()
+                       ? QStringLiteral("コマンド sheet か check を指定してください（--help で説明）。")
+                       : QStringLiteral("知らないコマンド「%1」です（sheet か check）。").arg(command));
+}

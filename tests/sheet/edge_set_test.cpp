@@ -1,0 +1,101 @@
+// Edge sets: merging collinear pieces, and comparing a learner's figure with the answer.
+#include "sheet/edge_set.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+std::string Text(const std::vector<Edge>& edges) {
+  std::ostringstream s;
+  for (const Edge& e : edges) {
+    s << "(" << e.a.x << "," << e.a.y << "," << e.a.z << ")-(" << e.b.x << "," << e.b.y << "," << e.b.z
+      << ") ";
+  }
+  return s.str();
+}
+
+// The twelve edges of a 20 mm cube at the origin.
+std::vector<Edge> Cube(double s = 20) {
+  std::vector<Edge> e;
+  for (double a : {0.0, s}) {
+    for (double b : {0.0, s}) {
+      e.push_back({{0, a, b}, {s, a, b}});
+      e.push_back({{a, 0, b}, {a, s, b}});
+      e.push_back({{a, b, 0}, {a, b, s}});
+    }
+  }
+  return e;
+}
+}  // namespace
+
+TEST(MergeEdges, JoinsCollinearPiecesOnly) {
+  struct Case {
+    const char* name;
+    std::vector<Edge> in;
+    const char* merged;
+  } cases[] = {
+      {"touching pieces", {{{0, 0, 0}, {10, 0, 0}}, {{10, 0, 0}, {20, 0, 0}}}, "(0,0,0)-(20,0,0) "},
+      {"overlapping pieces", {{{0, 0, 0}, {15, 0, 0}}, {{5, 0, 0}, {20, 0, 0}}}, "(0,0,0)-(20,0,0) "},
+      {"piece inside another", {{{0, 0, 0}, {20, 0, 0}}, {{5, 0, 0}, {10, 0, 0}}}, "(0,0,0)-(20,0,0) "},
+      {"reversed piece", {{{20, 0, 0}, {0, 0, 0}}}, "(0,0,0)-(20,0,0) "},
+      {"reversed diagonal pieces meeting",
+       {{{0, 0, 0}, {10, 10, 10}}, {{20, 20, 20}, {10, 10, 10}}},
+       "(0,0,0)-(20,20,20) "},
+      {"parallel distinct lines",
+       {{{0, 0, 0}, {10, 0, 0}}, {{10, 20, 0}, {20, 20, 0}}},
+       "(0,0,0)-(10,0,0) (10,20,0)-(20,20,0) "},
+      {"collinear with a gap",
+       {{{0, 0, 0}, {10, 0, 0}}, {{15, 0, 0}, {20, 0, 0}}},
+       "(0,0,0)-(10,0,0) (15,0,0)-(20,0,0) "},
+      {"corner",
+       {{{0, 0, 0}, {10, 0, 0}}, {{10, 0, 0}, {10, 10, 0}}},
+       "(0,0,0)-(10,0,0) (10,0,0)-(10,10,0) "},
+      {"zero-length line", {{{5, 5, 5}, {5, 5, 5}}, {{0, 0, 0}, {0, 0, 20}}}, "(0,0,0)-(0,0,20) "},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Text(MergeEdges(c.in)), c.merged) << c.name;
+  }
+}
+
+TEST(CompareEdges, FindsMissingAndExtraEdgesAndGridShifts) {
+  const std::vector<Edge> answer = MergeEdges(Cube());
+  const std::vector<Edge> whole = Cube();
+  std::vector<Edge> reworked(whole.rbegin(), whole.rend());  // reordered
+  reworked[0] = {reworked[0].b, reworked[0].a};              // one reversed
+  const Edge split = reworked[3];
+  const Point3 mid{(split.a.x + split.b.x) / 2, (split.a.y + split.b.y) / 2, (split.a.z + split.b.z) / 2};
+  reworked[3] = {split.a, mid};
+  reworked.push_back({split.b, mid});  // and one drawn in two strokes
+
+  std::vector<Edge> missing = Cube();
+  missing.erase(missing.begin() + 4);
+  std::vector<Edge> extra = Cube();
+  extra.push_back({{0, 0, 0}, {20, 20, 20}});
+  const std::vector<Edge> moved = Shifted(Cube(), {20, 0, -40});
+  const std::vector<Edge> movedOffGrid = Shifted(Cube(), {10, 0, 0});
+
+  struct Case {
+    const char* name;
+    std::vector<Edge> learner;
+    size_t missing, extra;
+    bool shiftFound;
+  } cases[] = {
+      {"reordered, reversed and split", reworked, 0, 0, true},
+      {"missing edge", missing, 1, 0, false},
+      {"extra edge", extra, 0, 1, false},
+      {"moved by whole grid steps", moved, 12, 12, true},
+      {"moved off the grid", movedOffGrid, 12, 12, false},
+  };
+  for (const Case& c : cases) {
+    const std::vector<Edge> learner = MergeEdges(c.learner);
+    const EdgeDifference d = CompareEdges(answer, learner);
+    EXPECT_EQ(d.missing.size(), c.missing) << c.name;
+    EXPECT_EQ(d.extra.size(), c.extra) << c.name;
+    EXPECT_EQ(FindGridShift(answer, learner, 20).has_value(), c.shiftFound) << c.name;
+  }
+  const EdgeDifference d = CompareEdges(answer, MergeEdges(missing));
+  ASSERT_EQ(d.missing.size(), 1u);
+  EXPECT_EQ(Text(d.missing), Text(MergeEdges({Cube()[4]})));
+}

@@ -1,0 +1,280 @@
+// The nuboro-sheet command line end to end: the pages it writes, its messages and its exit statuses.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "figure/app_state.h"
+#include "figure/figure_file.h"
+#include "sheet/edge_set.h"
+#include "sheet/sheet_command.h"
+#include "sheet/sheet_page.h"
+
+namespace {
+struct Result {
+  int code;
+  QString out, err;
+};
+
+Result Sheet(QStringList args) {
+  Result r{};
+  QTextStream out(&r.out), err(&r.err);
+  args.prepend(QStringLiteral("nuboro-sheet"));
+  r.code = RunSheetProgram(args, out, err);
+  return r;
+}
+
+void WriteFigure(const QString& path, const std::vector<Edge>& edges) {
+  auto s = std::make_unique<AppState>();
+  InitialiseApplicationState(*s);
+  for (const Edge& e : edges) {
+    const int k = ++s->mintLineCount;
+    s->msngLineX[2 * k - 1] = float(e.a.x), s->msngLineY[2 * k - 1] = float(e.a.y),
+                         s->msngLineZ[2 * k - 1] = float(e.a.z);
+    s->msngLineX[2 * k] = float(e.b.x), s->msngLineY[2 * k] = float(e.b.y),
+                     s->msngLineZ[2 * k] = float(e.b.z);
+  }
+  QString error;
+  ASSERT_TRUE(WriteFigureFile(path, *s, error)) << error.toStdString();
+}
+
+// A cube that is not symmetric in its views would hide swapped axes: 40 wide, 20 high, 20 deep.
+std::vector<Edge> Box(double w = 40, double h = 20, double d = 20) {
+  std::vector<Edge> e;
+  for (double a : {0.0, 1.0}) {
+    for (double b : {0.0, 1.0}) {
+      e.push_back({{0, a * h, b * d}, {w, a * h, b * d}});
+      e.push_back({{a * w, 0, b * d}, {a * w, h, b * d}});
+      e.push_back({{a * w, b * h, 0}, {a * w, b * h, d}});
+    }
+  }
+  return e;
+}
+
+// The figure's lines in a written SVG page: the strokes 0.7 mm wide, in page millimetres.
+std::vector<QLineF> FigureStrokes(const QString& path) {
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&f);
+  std::vector<QString> widths;
+  std::vector<QLineF> lines;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement() && xml.name() == u"g")
+      widths.push_back(xml.attributes().value("stroke-width").toString());
+    if (xml.isEndElement() && xml.name() == u"g") widths.pop_back();
+    if (xml.isStartElement() && xml.name() == u"polyline" && !widths.empty() && widths.back() == u"0.7") {
+      const QStringList p = xml.attributes().value("points").toString().split(u' ', Qt::SkipEmptyParts);
+      EXPECT_EQ(p.size(), 2);
+      const auto point = [](const QString& xy) {
+        return QPointF(xy.section(u',', 0, 0).toDouble(), xy.section(u',', 1, 1).toDouble());
+      };
+      lines.emplace_back(point(p[0]), point(p[1]));
+    }
+  }
+  return lines;
+}
+
+// All text on a written SVG page; the generator splits runs of different scripts into separate elements.
+QString PageText(const QString& path) {
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&f);
+  QString text;
+  while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+    if (xml.isStartElement() && xml.name() == u"text") text += xml.readElementText();
+  }
+  return text;
+}
+
+// Strokes joined through shared end points, as the bounding box of each connected drawing.
+std::vector<QRectF> Drawings(const std::vector<QLineF>& lines) {
+  std::vector<int> group(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) group[i] = int(i);
+  const std::function<int(int)> find = [&](int i) { return group[i] == i ? i : group[i] = find(group[i]); };
+  const auto near = [](QPointF p, QPointF q) { return QLineF(p, q).length() < 0.01; };
+  for (size_t i = 0; i < lines.size(); ++i)
+    for (size_t j = 0; j < i; ++j)
+      for (QPointF p : {lines[i].p1(), lines[i].p2()})
+        if (near(p, lines[j].p1()) || near(p, lines[j].p2())) group[find(int(i))] = find(int(j));
+  std::map<int, QRectF> boxes;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const QRectF r = QRectF(lines[i].p1(), lines[i].p2()).normalized();
+    QRectF& box = boxes[find(int(i))];
+    box = box.isNull() ? r : box.united(r);
+  }
+  std::vector<QRectF> out;
+  for (const auto& [g, box] : boxes) out.push_back(box);
+  return out;
+}
+
+// End points met by one stroke only, among the strokes inside `box`.
+std::vector<QPointF> FreeEnds(const std::vector<QLineF>& lines, const QRectF& box) {
+  std::vector<QPointF> ends, free;
+  for (const QLineF& l : lines)
+    if (box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(l.p1())) ends.insert(ends.end(), {l.p1(), l.p2()});
+  for (QPointF p : ends)
+    if (std::count_if(ends.begin(), ends.end(), [&](QPointF q) { return QLineF(p, q).length() < 0.01; }) == 1)
+      free.push_back(p);
+  return free;
+}
+
+bool Close(double a, double b) { return std::abs(a - b) < 0.01; }
+
+class SheetProgram : public testing::Test {
+ protected:
+  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  QTemporaryDir dir_;
+};
+}  // namespace
+
+TEST_F(SheetProgram, DrawsTheThreeViewsAlignedByThirdAngleProjection) {
+  WriteFigure(Path("box.nbo"), Box());
+  const Result r = Sheet({"sheet", Path("box.nbo"), "--task", "build", "-o", Path("box.svg")});
+  ASSERT_EQ(r.code, kExitOk) << r.err.toStdString();
+  const std::vector<QRectF> d = Drawings(FigureStrokes(Path("box.svg")));
+  ASSERT_EQ(d.size(), 3u);
+  // Front 40 x 20, top 40 x 20, side 20 x 20, all on one scale.
+  const auto find = [&](double wOverH) {
+    for (const QRectF& r : d)
+      if (Close(r.width() / r.height(), wOverH)) return r;
+    return QRectF();
+  };
+  const QRectF side = find(1.0);
+  ASSERT_FALSE(side.isNull());
+  std::vector<QRectF> wide;
+  for (const QRectF& r : d)
+    if (r != side) wide.push_back(r);
+  ASSERT_EQ(wide.size(), 2u);
+  const QRectF top = wide[0].top() < wide[1].top() ? wide[0] : wide[1];
+  const QRectF front = wide[0].top() < wide[1].top() ? wide[1] : wide[0];
+  EXPECT_TRUE(Close(front.width() / 2, side.width()) && Close(front.height(), side.height()));
+  EXPECT_TRUE(Close(top.width(), front.width()) && Close(top.height(), side.width()));
+  // Third angle: the top view straight above the front view, the side view level with it on the right.
+  EXPECT_TRUE(Close(top.left(), front.left()) && top.bottom() < front.top());
+  EXPECT_TRUE(Close(side.top(), front.top()) && side.left() > front.right());
+}
+
+TEST_F(SheetProgram, TurnsTheFrontOfTheFigureTowardsTheFrontView) {
+  // A stub sticking out of the front face at its top-left corner.
+  std::vector<Edge> marked = Box();
+  marked.push_back({{0, 20, 20}, {0, 20, 30}});
+  WriteFigure(Path("marked.nbo"), marked);
+  ASSERT_EQ(Sheet({"sheet", Path("marked.nbo"), "--task", "build", "-o", Path("marked.svg")}).code, kExitOk);
+  const std::vector<QLineF> lines = FigureStrokes(Path("marked.svg"));
+  std::vector<QRectF> d = Drawings(lines);
+  ASSERT_EQ(d.size(), 3u);
+  std::sort(d.begin(), d.end(),
+            [](const QRectF& a, const QRectF& b) { return a.top() + a.left() < b.top() + b.left(); });
+  const QRectF top = d[0], side = d[2];
+  // In the top view the front is at the bottom; in the right side view it is on the left.
+  const std::vector<QPointF> topEnd = FreeEnds(lines, top), sideEnd = FreeEnds(lines, side);
+  ASSERT_EQ(topEnd.size(), 1u);
+  ASSERT_EQ(sideEnd.size(), 1u);
+  EXPECT_TRUE(Close(topEnd[0].x(), top.left()) && Close(topEnd[0].y(), top.bottom()));
+  EXPECT_TRUE(Close(sideEnd[0].x(), side.left()) && Close(sideEnd[0].y(), side.top()));
+}
+
+TEST_F(SheetProgram, EachTaskDrawsItsOwnPictures) {
+  WriteFigure(Path("box.nbo"), Box());
+
+  const struct {
+    const char* task;
+    const char* answers;
+    size_t drawings;
+  } tasks[] = {{"views", "", 1}, {"build", "", 3}, {"views", "--answers", 4}};
+  for (const auto& t : tasks) {
+    QStringList args{"sheet", Path("box.nbo"), "--task", t.task, "-o", Path("t.svg")};
+    if (*t.answers) args << t.answers;
+    ASSERT_EQ(Sheet(args).code, kExitOk);
+    EXPECT_EQ(Drawings(FigureStrokes(Path("t.svg"))).size(), t.drawings) << t.task << t.answers;
+  }
+}
+
+TEST_F(SheetProgram, AnEmptyFigureGivesAPageSayingSo) {
+  WriteFigure(Path("empty.nbo"), {});
+  ASSERT_EQ(Sheet({"sheet", Path("empty.nbo"), "--answers", "-o", Path("empty.svg")}).code, kExitOk);
+  EXPECT_TRUE(PageText(Path("empty.svg")).contains(QString::fromUtf16(kEmptyFigureText)));
+  EXPECT_TRUE(FigureStrokes(Path("empty.svg")).empty());
+}
+
+TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
+  WriteFigure(Path("box.nbo"), Box());
+  const std::vector<Edge> whole = Box();
+  std::vector<Edge> reworked(whole.rbegin(), whole.rend());
+  reworked[0] = {reworked[0].b, reworked[0].a};
+  reworked.push_back({{0, 0, 0}, {20, 0, 0}});  // a piece of an edge drawn again
+  WriteFigure(Path("reworked.nbo"), reworked);
+  std::vector<Edge> missing = Box();
+  missing.pop_back();
+  WriteFigure(Path("missing.nbo"), missing);
+  WriteFigure(Path("moved.nbo"), Shifted(Box(), {20, 40, 0}));
+  const QByteArray badBytes = "50 40 40 2\r\n0 0 0 x 0 0\r\n";
+  QFile bad(Path("bad.nbo"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(badBytes) == badBytes.size());
+  bad.close();
+  FigureData unused;
+  QString reason;
+  ASSERT_FALSE(ParseFigureFile(badBytes, unused, reason));
+
+  const QString pdf = Path("out.pdf");
+  const struct {
+    QStringList args;
+    int code;
+    QString inOut, inErr;
+  } cases[] = {
+      {{"sheet", Path("box.nbo"), "-o", pdf}, kExitOk, "1 ページ", ""},
+      {{"sheet", Path("box.nbo"), Path("bad.nbo"), "-o", pdf},
+       kExitBadInput,
+       "",
+       "bad.nbo」を読めません: " + reason},
+      {{"sheet", Path("none.nbo"), "-o", pdf}, kExitBadInput, "", "none.nbo"},
+      {{"sheet", Path("box.nbo"), Path("box.nbo"), "-o", Path("out.svg")}, kExitBadInput, "", "SVG"},
+      {{"sheet", Path("box.nbo")}, kExitBadInput, "", "-o"},
+      {{"sheet", Path("box.nbo"), "-o", Path("out.png")}, kExitBadInput, "", ".pdf か .svg"},
+      {{"sheet", Path("box.nbo"), "--unit", "0", "-o", pdf}, kExitBadInput, "", "--unit"},
+      {{"sheet", Path("box.nbo"), "--task", "draw", "-o", pdf}, kExitBadInput, "", "--task"},
+      {{"print", Path("box.nbo")}, kExitBadInput, "", "print"},
+      {{"check", Path("box.nbo"), Path("reworked.nbo")}, kExitOk, "reworked.nbo: 正解", ""},
+      {{"check", Path("box.nbo"), Path("box.nbo"), Path("missing.nbo")},
+       kExitDiffers,
+       "足りない辺: (40, 20, 0) - (40, 20, 20)",
+       ""},
+      {{"check", Path("box.nbo"), Path("bad.nbo"), Path("missing.nbo")},
+       kExitBadInput,
+       "足りない辺 1 本",
+       reason},
+      {{"check", Path("box.nbo"), Path("moved.nbo")}, kExitDiffers, "余分な辺 12 本", ""},
+      {{"check", "--shift", Path("box.nbo"), Path("moved.nbo")}, kExitOk, "(20, 40, 0) mm ずらした", ""},
+      {{"check", Path("bad.nbo"), Path("box.nbo")}, kExitBadInput, "", reason},
+      {{"check", Path("box.nbo")}, kExitBadInput, "", "学習者"},
+      {{"--help"}, kExitOk, "nuboro-sheet check", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.join(u' ').toStdString());
+    QFile::remove(pdf);
+    QFile old(pdf);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
+    const Result r = Sheet(c.args);
+    EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(c.inOut)) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains(c.inErr)) << r.err.toStdString();
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), before);  // no stray or partial file
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QByteArray now = old.readAll();
+    old.close();
+    const bool wrotePdf = c.code == kExitOk && c.args.contains(pdf);
+    EXPECT_EQ(now.startsWith("%PDF"), wrotePdf);
+    if (!wrotePdf) {
+      EXPECT_EQ(now, "old");
+    }
+  }
+}
