@@ -1,6 +1,9 @@
 // The view transform and the figure file format on a full 650-line figure.
 #include <benchmark/benchmark.h>
 
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <vector>
@@ -38,6 +41,19 @@ static void BM_WriteFigureFile(benchmark::State& st) {
 }
 BENCHMARK(BM_WriteFigureFile)->Apply(Aggregates);
 
+// The baseline: the same bytes, already made, through QSaveFile with its sync; no writer can beat it.
+static void BM_BaselineSaveFileOnly(benchmark::State& st) {
+  const QByteArray bytes = FigureFileBytes(BenchFigure());
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bench.nbo"));
+  for (auto _ : st) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+      st.SkipWithError("write failed");
+  }
+}
+BENCHMARK(BM_BaselineSaveFileOnly)->Apply(Aggregates);
+
 // The text alone, without the file system.
 static void BM_FigureFileBytes(benchmark::State& st) {
   AppState s = BenchFigure();
@@ -56,3 +72,17 @@ static void BM_ReadFigureFile(benchmark::State& st) {
   }
 }
 BENCHMARK(BM_ReadFigureFile)->Apply(Aggregates);
+
+// The baseline: the file's bytes read whole, and decoded to text, without parsing a number.
+static void BM_BaselineReadAndDecodeOnly(benchmark::State& st) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bench.nbo"));
+  QString error;
+  WriteFigureFile(path, BenchFigure(), error);
+  for (auto _ : st) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) st.SkipWithError("read failed");
+    benchmark::DoNotOptimize(QStringDecoder("Shift_JIS")(file.readAll()).operator QString());
+  }
+}
+BENCHMARK(BM_BaselineReadAndDecodeOnly)->Apply(Aggregates);
