@@ -40,7 +40,6 @@ class Rasteriser {
     rows_.width = image.width();
     rows_.height = image.height();
     rows_.stride = static_cast<int>(image.bytesPerLine() / 4);
-    lineWidth_ = std::max(1, qRound(ratio_));
   }
 
   void operator()(const ClearPrim& c) { fill_ = c.colour; }
@@ -97,16 +96,16 @@ class Rasteriser {
     }
     return *painter_;
   }
-  // On a high-density screen a line is as many device pixels wide as the ratio, side by side.
+  // On a high-density screen a line is as wide as the ratio across its direction: as many device pixels
+  // side by side along the minor axis as that width spans there.
   void DrawThinLine(QPointF a, QPointF b, uint32_t colour) {
-    if (lineWidth_ == 1) {
-      DrawPixelLine(rows_, a.x(), a.y(), b.x(), b.y(), colour);
-      return;
-    }
-    const bool alongX = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
-    for (int k = 0; k < lineWidth_; ++k) {
-      const double shift = k - (lineWidth_ - 1) / 2.0;
-      const QPointF d = alongX ? QPointF(0, shift) : QPointF(shift, 0);
+    const double dx = std::abs(b.x() - a.x()), dy = std::abs(b.y() - a.y());
+    const double major = std::max(dx, dy);
+    const double across = ratio_ == 1 || !(major > 0) ? 1 : ratio_ * std::hypot(dx, dy) / major;
+    const int count = std::isfinite(across) ? std::clamp(static_cast<int>(std::lround(across)), 1, 16) : 1;
+    for (int k = 0; k < count; ++k) {
+      const double shift = k - (count - 1) / 2.0;
+      const QPointF d = dx >= dy ? QPointF(0, shift) : QPointF(shift, 0);
       DrawPixelLine(rows_, a.x() + d.x(), a.y() + d.y(), b.x() + d.x(), b.y() + d.y(), colour);
     }
   }
@@ -116,7 +115,6 @@ class Rasteriser {
   qreal ratio_;
   Rgb& background_;
   PixelRows rows_;
-  int lineWidth_ = 1;
   Mapping map_;
   std::optional<Rgb> fill_;
   std::optional<QPainter> painter_;
