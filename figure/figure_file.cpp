@@ -116,25 +116,32 @@ bool ParseFigureFile(const QByteArray& bytes, FigureData& out, QString& error) {
 }
 
 QByteArray FigureFileBytes(const AppState& s) {
+  static const QByteArray trailer =
+      QByteArray(QStringEncoder(kCodec)(QString::fromUtf8(kFigureTrailer))) + "\r\n";
   const int n = std::clamp<int>(s.mintLineCount, 0, kMaxLines);
-  QByteArray out;
-  out.reserve(64 + n * 48);
+  // Room for every number at its longest; the text is written in place and cut to length once.
+  QByteArray out(qsizetype{2 * n + 1} * (3 * kMaxFileNumberChars + 2) + kMaxFileNumberChars + trailer.size(),
+                 Qt::Uninitialized);
+  char* p = out.data();
   const auto point = [&](int i) {
-    out += FormatFileNumber(s.msngLineX[i]);
-    out += FormatFileNumber(s.msngLineY[i]);
-    out += FormatFileNumber(s.msngLineZ[i]);
+    p = WriteFileNumber(p, s.msngLineX[i]);
+    p = WriteFileNumber(p, s.msngLineY[i]);
+    p = WriteFileNumber(p, s.msngLineZ[i]);
+  };
+  const auto lineEnd = [&] {
+    *p++ = '\r';
+    *p++ = '\n';
   };
   point(0);
-  out += FormatFileNumber(static_cast<float>(n));
-  out += "\r\n";
+  p = WriteFileNumber(p, static_cast<float>(n));
+  lineEnd();
   for (int k = 1; k <= n; ++k) {
     point(2 * k - 1);
     point(2 * k);
-    out += "\r\n";
+    lineEnd();
   }
-  QStringEncoder encode(kCodec);
-  out += QByteArray(encode(QString::fromUtf8(kFigureTrailer)));
-  out += "\r\n";
+  p = std::copy(trailer.begin(), trailer.end(), p);
+  out.truncate(p - out.data());
   return out;
 }
 
@@ -144,8 +151,23 @@ bool ReadFigureFile(const QString& path, AppState& s, QString& error) {
     error = QStringLiteral("図形ファイル「%1」を開けません。").arg(path);
     return false;
   }
-  const QByteArray bytes = file.read(kMaxFileBytes);
+  QByteArray bytes;
+  if (!file.isSequential() && file.size() > 0) {
+    // One buffer of the file's own size; a file past the bound is refused before anything is read.
+    if (file.size() <= kMaxFileBytes) bytes = file.read(file.size());
+  } else {
+    while (bytes.size() <= kMaxFileBytes) {
+      const QByteArray chunk = file.read(64 * 1024);
+      if (chunk.isEmpty()) break;
+      bytes += chunk;
+    }
+  }
+  const bool tooLarge = file.size() > kMaxFileBytes || bytes.size() > kMaxFileBytes;
   file.close();
+  if (tooLarge) {
+    error = QStringLiteral("図形ファイル「%1」は大きすぎて読めません。").arg(path);
+    return false;
+  }
   FigureData f;
   if (!ParseFigureFile(bytes, f, error)) return false;
   const int used = 2 * f.lineCount;

@@ -1,23 +1,40 @@
 // Number text of figure files.
 #include "figure/number_format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
-QByteArray FormatFileNumber(float v) {
-  char buf[32];
+char* WriteFileNumber(char* out, float v) {
+  char* p = out;
+  if (!(v < 0)) *p++ = ' ';
+  // Whole millimetres, the usual case, are their own digits: no rounding to seven places is needed.
+  if (std::abs(v) < 1e7f && v == std::trunc(v)) {
+    char* last = std::to_chars(p, out + kMaxFileNumberChars - 1, static_cast<int32_t>(v)).ptr;
+    *last++ = ' ';
+    return last;
+  }
   // As printf's %.7G: the exponent form below 1E-04 and from 1E+07 on, no trailing zeros.
-  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v == 0 ? 0.0 : static_cast<double>(v),
-                                       std::chars_format::general, 7);
-  QByteArray digits(buf, ec == std::errc() ? end - buf : 0);
-  if (const qsizetype e = digits.indexOf('e'); e >= 0) digits[e] = 'E';
-  if (digits.startsWith("0.")) digits.remove(0, 1);
-  if (digits.startsWith("-0.")) digits.remove(1, 1);
-  QByteArray out;
-  if (!(v < 0)) out += ' ';
-  out += digits;
-  out += ' ';
-  return out;
+  const auto [end, ec] = std::to_chars(p, out + kMaxFileNumberChars - 1,
+                                       v == 0 ? 0.0 : static_cast<double>(v), std::chars_format::general, 7);
+  char* last = ec == std::errc() ? end : p;
+  // A leading zero before the point is dropped: "0.5" is written ".5", "-0.5" "-.5".
+  char* digits = *p == '-' ? p + 1 : p;
+  if (last - digits >= 2 && digits[0] == '0' && digits[1] == '.') {
+    std::memmove(digits, digits + 1, last - digits - 1);
+    --last;
+  }
+  if (char* e = std::find(p, last, 'e'); e != last) *e = 'E';
+  *last++ = ' ';
+  return last;
+}
+
+QByteArray FormatFileNumber(float v) {
+  char buf[kMaxFileNumberChars];
+  return QByteArray(buf, WriteFileNumber(buf, v) - buf);
 }
 
 std::optional<double> ParseFileNumber(QStringView item) {

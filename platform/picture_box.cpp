@@ -3,6 +3,8 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
+#include <cstring>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -15,9 +17,17 @@ void PictureBox::BlockCopyFrom(const QImage& source) {
     picture_ = QImage(pixels, QImage::Format_RGB32);
     picture_.setDevicePixelRatio(source.devicePixelRatio());
   }
-  QPainter p(&picture_);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(QPointF(0, 0), source);
+  if (source.format() != picture_.format()) {
+    QPainter p(&picture_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPointF(0, 0), source);
+    return;
+  }
+  // Row by row, as the painter would copy them, without starting a painter every frame.
+  const int width = std::min(source.width(), picture_.width());
+  const int height = std::min(source.height(), picture_.height());
+  const qsizetype rowBytes = qsizetype{width} * 4;
+  for (int y = 0; y < height; ++y) std::memcpy(picture_.scanLine(y), source.constScanLine(y), rowBytes);
 }
 
 void PictureBox::BlockCopyFrom(const QImage& source, QSize size) {
@@ -41,7 +51,12 @@ void PictureBox::SetBackground(Rgb colour) { background_ = colour; }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.fillRect(event->rect(), QColor(background_.r, background_.g, background_.b));
+  // The picture covers the box but for a moment while it is resized; only what it leaves is filled.
+  const QRect covered(QPoint(0, 0), picture_.deviceIndependentSize().toSize());
+  if (!covered.contains(event->rect())) {
+    const QRegion uncovered = QRegion(event->rect()) - covered;
+    for (const QRect& r : uncovered) p.fillRect(r, QColor(background_.r, background_.g, background_.b));
+  }
   p.drawImage(QPointF(0, 0), picture_);
 }
 

@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-WoodPanel::WoodPanel(QWidget* parent) : QWidget(parent), wood_(QStringLiteral(":/pic/wood.png")) {}
+WoodPanel::WoodPanel(QWidget* parent) : QWidget(parent), wood_(QStringLiteral(":/pic/wood.bmp")) {}
 
 void WoodPanel::paintEvent(QPaintEvent*) {
   QPainter p(this);

@@ -275,7 +275,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
-  bool ok = DrawWood().save(out.filePath("wood.png"), "PNG");
+  // The panel is 150 pixels wide and shows its picture from the top-left corner: the rest never shows.
+  // Uncompressed, it loads in a fraction of a millisecond at start-up.
+  bool ok = SaveBmp(DrawWood().copy(0, 0, 150, 450), out.filePath("wood.bmp"));
   ok = SaveBmp(DrawSplash(), out.filePath("nubospla.bmp")) && ok;
   ok = SaveBmp(DrawVersion(), out.filePath("Nubover.bmp")) && ok;
   if (!ok) {

@@ -254,6 +254,24 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"CountBeyond16Bits", FileOfLines(0, "40000"), -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(FigureFiles, FilesPastTheSizeBoundAreRefusedUnread) {
+  // Whatever follows the trailer is ignored, up to a size no figure file reaches.
+  struct Case {
+    qint64 size;
+    bool loads;
+  };
+  for (const Case c : {Case{1 << 20, true}, Case{(16 << 20) + 1, false}}) {
+    SCOPED_TRACE(c.size);
+    ASSERT_TRUE(PutFile(Path("padded.nbo"), " 500  1  2  1 \r\n 0  0  0  20  0  0 \r\n" + kTrailerLine));
+    QFile file(Path("padded.nbo"));
+    ASSERT_TRUE(file.resize(c.size));
+    AppState s = PatternedFigure(2);
+    QString error;
+    EXPECT_EQ(ReadFigureFile(Path("padded.nbo"), s, error), c.loads) << error.toStdString();
+    EXPECT_EQ(s.mintLineCount, c.loads ? 1 : 2);
+  }
+}
+
 TEST_F(FigureFiles, UnopenablePathsFailWithoutTouchingFigure) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.nbo"));
   for (const QString& path : {Path("missing.nbo"), Path("folder.nbo"), Path("no/such/dir/a.nbo")}) {

@@ -3,8 +3,11 @@
 
 #include <QString>
 
+#include <bit>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 
 #include "figure/number_format.h"
 
@@ -52,6 +55,25 @@ TEST(FileNumberWriting, SevenDigitsStayWithinOneTenMillionth) {
     const auto read = ParseFileNumber(QString::fromLatin1(text.trimmed()));
     ASSERT_TRUE(read.has_value()) << text.constData();
     EXPECT_LE(std::abs(*read - v), std::abs(v) * 5e-7) << text.constData();
+  }
+}
+
+TEST(FileNumberWriting, MatchesPrintfsSevenDigitFormOverRandomFloats) {
+  // printf's "%.7G" with the leading zero dropped is the file's number format, written independently.
+  std::mt19937 random(7);
+  std::uniform_int_distribution<uint32_t> bits;
+  for (int i = 0; i < 200000; ++i) {
+    float v = std::bit_cast<float>(bits(random));
+    if (!std::isfinite(v)) continue;
+    if (i % 2) v = std::ldexp(v, -std::ilogb(v) + i % 60 - 30);  // most tests near ordinary sizes
+    if (i % 4 == 1) v = std::trunc(v);                           // whole millimetres
+    char printed[40];
+    std::snprintf(printed, sizeof printed, "%.7G", static_cast<double>(v == 0 ? 0.0f : v));
+    QByteArray expected(printed);
+    if (expected.startsWith("0.")) expected.remove(0, 1);
+    if (expected.startsWith("-0.")) expected.remove(1, 1);
+    expected = (v < 0 ? "" : " ") + expected + ' ';
+    ASSERT_EQ(FormatFileNumber(v), expected) << v;
   }
 }
 

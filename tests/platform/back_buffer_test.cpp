@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 
 #include "platform/back_buffer.h"
 #include "platform/picture_box.h"
@@ -65,6 +66,43 @@ TEST(BackBuffer, HighDensityScreensGetMorePixelsNotAMovedPicture) {
   buffer.Rasterise(list);
   EXPECT_NE(qRed(buffer.Image().pixel(640, 450)), 255);  // the centre line in device pixels
   EXPECT_EQ(Pixel(buffer.Image(), 640, 300), kWhitePx);
+}
+
+TEST(BackBuffer, HighDensityLinesAreAsThickAsQPaintersAcrossEveryDirection) {
+  // Lit pixels across the line, averaged over the middle columns (rows for a steep line): ours against
+  // QPainter's cosmetic pen of the ratio's width, whose stroke is that wide across the line's direction.
+  const auto across = [](const QImage& img, bool alongX) {
+    int lit = 0;
+    for (int c = -10; c <= 10; ++c)
+      for (int m = 0; m < (alongX ? img.height() : img.width()); ++m) {
+        const QRgb px = alongX ? img.pixel(img.width() / 2 + c, m) : img.pixel(m, img.height() / 2 + c);
+        lit += qRed(px) < 128;
+      }
+    return lit / 21.0;
+  };
+  for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+    for (const ViewPoint to : {ViewPoint{60, 0}, ViewPoint{60, 60}, ViewPoint{60, 25}, ViewPoint{15, 60}}) {
+      SCOPED_TRACE(testing::Message() << "ratio " << ratio << " to " << to.x << ", " << to.y);
+      BackBuffer buffer;
+      buffer.Resize(QSize(128, 128), ratio);
+      DisplayList list = {ClearPrim{kWhite}, ScalePrim{-64, 64, 128, -128}};
+      list.push_back(LinePrim{{-to.x, -to.y}, to, kBlack, 1});
+      buffer.Rasterise(list);
+
+      QImage theirs(buffer.Image().size(), QImage::Format_RGB32);
+      theirs.setDevicePixelRatio(ratio);
+      theirs.fill(Qt::white);
+      QPainter p(&theirs);
+      QPen pen(Qt::black, ratio);
+      pen.setCosmetic(true);
+      p.setPen(pen);
+      p.drawLine(QPointF(64 - to.x + 0.5, 64 + to.y + 0.5), QPointF(64 + to.x + 0.5, 64 - to.y + 0.5));
+      p.end();
+      const bool alongX = to.x >= to.y;
+      // Within one pixel: where the pixel centres fall in the stroke moves the count by one.
+      EXPECT_NEAR(across(buffer.Image(), alongX), across(theirs, alongX), 1.0);
+    }
+  }
 }
 
 TEST(PictureBox, BlockCopyReplacesTheWholePicture) {
