@@ -15,6 +15,9 @@
 
 #include "construction/virtual_keys.h"
 #include "figure/app_state.h"
+#include "figure/figure_file.h"
+#include "platform/clipboard.h"
+#include "platform/file_dialog.h"
 #include "platform/help_viewer.h"
 #include "platform/ini_settings_store.h"
 #include "platform/message_box.h"
@@ -254,6 +257,24 @@ void FrmNuboWin::EndProgram() {
   ending_ = true;
   close();
 }
+
+std::optional<QString> FrmNuboWin::RunOpenDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Open, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+std::optional<QString> FrmNuboWin::RunSaveDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Save, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+void FrmNuboWin::SetDialogFileName(const QString& path) { dialogFileName_ = path; }
+
+void FrmNuboWin::PutFigureBoxOnClipboard() { PutPictureOnClipboard(picFigBox->Picture(), picFigBox->size()); }
 
 // Key preview: every key-down anywhere in this window reaches the dispatcher before the focused control.
 bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {

@@ -77,6 +77,11 @@ class FrmNuboWin : public QMainWindow, public Window {
   void SetWaitCursor(bool on) override;
   void ShowMainWindow() override;
   void EndProgram() override;
+  // Files and the clipboard
+  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
+  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
+  void SetDialogFileName(const QString& path) override;
+  void PutFigureBoxOnClipboard() override;
 
   Context& Ctx() { return context_; }
   // The rows the doors dispatch to; the program's own unless a test hands in others.

@@ -101,6 +101,20 @@ class FakeWindow : public Window {
   void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
   void EndProgram() override { calls << QStringLiteral("EndProgram"); }
 
+  // Files and the clipboard: dialogs answer from `fileAnswers` (cancelled when it runs out).
+  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override {
+    return RunFileDialog(QStringLiteral("open"), folder, filters);
+  }
+  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override {
+    return RunFileDialog(QStringLiteral("save"), folder, filters);
+  }
+  void SetDialogFileName(const QString& path) override { dialogFileName = path; }
+  void PutFigureBoxOnClipboard() override {
+    clipboard.push_back(
+        {drawn.empty() ? DisplayList{} : drawn.back(), placed.value(QStringLiteral("picFigBox")).size()});
+    calls << QStringLiteral("PutFigureBoxOnClipboard");
+  }
+
   std::vector<DisplayList> drawn;
   std::vector<Played> played;
   std::vector<Message> messages;
@@ -119,4 +133,27 @@ class FakeWindow : public Window {
   std::function<void()> onProcessEvents;
   FakeSettings settings;
   DataPathChoice dataPathChoice;
+
+  struct FileDialogUse {
+    QString mode, folder;
+    QStringList filters;
+    QString proposed;
+  };
+  struct ClipboardPicture {
+    DisplayList picture;  // the last list drawn on the canvas
+    QSize size;           // the canvas's size then
+  };
+  std::optional<QString> RunFileDialog(const QString& mode, const QString& folder,
+                                       const QStringList& filters) {
+    fileDialogs.push_back({mode, folder, filters, dialogFileName});
+    calls << QStringLiteral("FileDialog ") + mode;
+    if (fileAnswers.empty()) return std::nullopt;
+    const std::optional<QString> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer) dialogFileName = *answer;
+    return answer;
+  }
+  std::vector<FileDialogUse> fileDialogs;
+  std::deque<std::optional<QString>> fileAnswers;
+  std::vector<ClipboardPicture> clipboard;
 };
