@@ -3,22 +3,22 @@
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
+#include "figure/load_save.h"
 #include "settings/data_path.h"
 #include "settings/operation_settings.h"
 #include "shell/about.h"
+#include "shell/clipboard_copy.h"
+#include "shell/quit.h"
 #include "shell/status_bar.h"
 #include "shell/window.h"
 #include "shell/window_layout.h"
 
 namespace {
-// Until the quit question exists, every way out stores the settings and ends the program.
-void EndNow(Context& c) {
-  StoreSettings(c, c.window.Settings());
-  c.window.EndProgram();
-}
-
-constexpr std::array<MenuRow, 13> kMenuRows{{
-    {"mnuFin", EndNow},
+constexpr std::array<MenuRow, 16> kMenuRows{{
+    {"mnuFileSave", SaveFigure},
+    {"mnuFin", Quit},
+    {"mnuColorCopy", CopyPictureInColour},
+    {"mnuMonoCopy", CopyPictureInMonochrome},
     {"mnuBeginner", [](Context& c) { SetLevel(c, 0); }},
     {"mnuMidClass", [](Context& c) { SetLevel(c, 1); }},
     {"mnuSenior", [](Context& c) { SetLevel(c, 2); }},
@@ -33,8 +33,9 @@ constexpr std::array<MenuRow, 13> kMenuRows{{
     {"mnuShowVersion", [](Context& c) { ShowAbout(kAboutVersionBox, c.window); }},
 }};
 
-constexpr std::array<ToolbarRow, 1> kToolbarRows{{
-    {"cmdFin", EndNow},
+constexpr std::array<ToolbarRow, 2> kToolbarRows{{
+    {"cmdFin", Quit},
+    {"cmdFigSave", SaveFigure},
 }};
 
 constexpr std::array<TimerRow, 2> kTimerRows{{
@@ -42,7 +43,7 @@ constexpr std::array<TimerRow, 2> kTimerRows{{
     {"WatchExplanation", [](Context& c) { ExplanationResetTick(c.window); }},
 }};
 
-const DispatchTables kTables{kMenuRows, kToolbarRows, {}, {}, {}, kTimerRows, EndNow};
+const DispatchTables kTables{kMenuRows, kToolbarRows, {}, {}, {}, kTimerRows, Quit};
 }  // namespace
 
 const DispatchTables& MainDispatchTables() { return kTables; }
