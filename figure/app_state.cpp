@@ -1,6 +1,8 @@
 // Start-up values of the shared state and the figure-centre rule.
 #include "figure/app_state.h"
 
+#include <algorithm>
+
 #include "figure/numeric.h"
 
 void InitialiseApplicationState(AppState& s) {
@@ -30,7 +32,9 @@ namespace {
 // A double keeps the running maximum: loaded coordinates may lie far beyond 16 bits.
 float CentreOf(const CoordArray& axis, int lineCount) {
   double max = 0;
-  for (int i = 1; i <= 2 * lineCount; ++i) {
+  // Clamped like the transform and the renderer, so no count reads past the last entry.
+  const int last = 2 * std::clamp(lineCount, 0, kMaxLines);
+  for (int i = 1; i <= last; ++i) {
     if (max < axis[i]) max = RoundHalfEven(axis[i]);
   }
   return static_cast<float>(max / 2);

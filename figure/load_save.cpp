@@ -4,11 +4,14 @@
 #include <algorithm>
 
 #include "construction/dispatch.h"
+#include "construction/draw_mode.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "shell/status_bar.h"
 #include "shell/window.h"
 #include "view/compute_view.h"
 #include "view/renderer.h"
+#include "view/third_angle.h"
 
 QStringList QtNameFilters(QStringView pairs) {
   const QList<QStringView> parts = pairs.split(u'|');
@@ -24,6 +27,22 @@ QString FigurePathFromChosen(const QString& chosen) {
   const qsizetype cut = std::max(chosen.lastIndexOf(u'/'), chosen.lastIndexOf(u'\\')) + 1;
   const QString name = NormaliseFigureFileName(chosen.mid(cut));
   return name.isEmpty() ? name : chosen.left(cut) + name;
+}
+
+// No question about a modified figure: loading replaces it as it is. A file that cannot be read leaves
+// everything as it was.
+void LoadFigure(Context& c) {
+  const auto chosen = c.window.RunOpenDialog(c.state.mstrDataPath, QtNameFilters(kOpenFilter));
+  QString error;
+  if (!chosen || !ReadFigureFile(*chosen, c.state, error)) return;
+  c.window.SetTitle(TitleWithFile(FilePartOfPath(*chosen)));
+  SetZoomFromCentre(c.state);
+  c.state.mblnModified = false;
+  PointerToOrigin(c);
+  ComputeView(c.state);
+  RedrawFigure(c.state, c.window);
+  c.window.SetExplanationText(*chosen);
+  if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
 }
 
 void SaveFigure(Context& c) {

@@ -20,6 +20,18 @@ void PictureBox::BlockCopyFrom(const QImage& source) {
   p.drawImage(QPointF(0, 0), source);
 }
 
+void PictureBox::BlockCopyFrom(const QImage& source, QSize size) {
+  const qreal ratio = source.devicePixelRatio();
+  if (picture_.size() != this->size() * ratio || picture_.devicePixelRatio() != ratio) {
+    picture_ = QImage(this->size() * ratio, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(QColor(background_.r, background_.g, background_.b));
+  }
+  QPainter p(&picture_);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), source, QRectF(QPointF(0, 0), QSizeF(size * ratio)));
+}
+
 void PictureBox::Erase() {
   picture_.fill(QColor(background_.r, background_.g, background_.b));
   update();

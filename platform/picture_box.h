@@ -13,6 +13,8 @@ class PictureBox : public QWidget {
 
   // Copies the source's top-left corner over the whole of this box's picture in one block.
   void BlockCopyFrom(const QImage& source);
+  // Copies `size` (device-independent pixels) from the source's top-left corner to this picture's.
+  void BlockCopyFrom(const QImage& source, QSize size);
   // Fills the picture with the background colour.
   void Erase();
   void SetBackground(Rgb colour);

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <thread>
 
 #include "construction/virtual_keys.h"
 #include "figure/app_state.h"
@@ -258,6 +259,8 @@ void FrmNuboWin::EndProgram() {
   close();
 }
 
+void FrmNuboWin::SetFigureBackground(Rgb colour) { picbkgFigBox.SetBackground(colour); }
+
 std::optional<QString> FrmNuboWin::RunOpenDialog(const QString& folder, const QStringList& filters) {
   const auto path =
       RunFileDialog(this, FileDialogMode::Open, folder, filters, FilePartOfPath(dialogFileName_));
@@ -302,4 +305,30 @@ void FrmNuboWin::closeEvent(QCloseEvent* event) {
   if (frmAbout_) frmAbout_->close();
   if (help_) help_->close();
   event->accept();
+}
+
+// View glides and the three-view display.
+void FrmNuboWin::CopyFigureBoxTo(const QString& canvas, const QSize& size) {
+  if (auto* box = qobject_cast<PictureBox*>(Control(canvas))) box->BlockCopyFrom(picFigBox->Picture(), size);
+}
+
+void FrmNuboWin::RepaintCanvas(const QString& canvas) {
+  // The back buffer is never on screen: nothing to repaint.
+  if (auto* box = qobject_cast<PictureBox*>(Control(canvas))) box->repaint();
+}
+
+void FrmNuboWin::AwaitGlideFrame() {
+  if (glideFrames_.empty()) return;
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  const qreal hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
+  const auto due = glideFrames_.back() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                             std::chrono::duration<double>(1.0 / hz));
+  std::this_thread::sleep_until(due);
+}
+
+void FrmNuboWin::PresentGlideFrame() {
+  // The frame was painted synchronously; make the display server show it before the next one.
+  QGuiApplication::sync();
+  if (glideFrames_.size() >= 64) glideFrames_.erase(glideFrames_.begin());
+  glideFrames_.push_back(std::chrono::steady_clock::now());
 }

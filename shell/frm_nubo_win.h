@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <chrono>
 #include <memory>
+#include <vector>
 
 #include "construction/dispatch.h"
 #include "platform/back_buffer.h"
@@ -77,6 +79,15 @@ class FrmNuboWin : public QMainWindow, public Window {
   void SetWaitCursor(bool on) override;
   void ShowMainWindow() override;
   void EndProgram() override;
+  // Draw mode
+  void SetFigureBackground(Rgb colour) override;
+  // View glides and the three-view display.
+  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override;
+  void RepaintCanvas(const QString& canvas) override;
+  void AwaitGlideFrame() override;
+  void PresentGlideFrame() override;
+  // When the recent glide frames reached the screen, oldest first; kept for measuring the pacing.
+  const std::vector<std::chrono::steady_clock::time_point>& GlideFrameTimes() const { return glideFrames_; }
   // Files and the clipboard
   std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
   std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
@@ -138,4 +149,6 @@ class FrmNuboWin : public QMainWindow, public Window {
   bool keyPreview_ = false;
   bool ending_ = false;
   bool loaded_ = false;
+  // View glides and the three-view display.
+  std::vector<std::chrono::steady_clock::time_point> glideFrames_;
 };

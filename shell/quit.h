@@ -11,7 +11,6 @@ inline constexpr char kSaveQuestion[] = "データが変更されています。
 inline constexpr char kQuitQuestion[] = "ほんとうに終わりますか？";
 inline constexpr char kQuitTitle[] = "立体ぬぼろの終了確認です";
 inline constexpr char kNewFigureQuestion[] = "作成中のデータが失われますがよろしいですか？";
-inline constexpr char kNewFigureTitle[] = "立体ヌボロ for Windows Ver3.1  [  ]";
 
 // Only while the figure is modified: asks whether to save it, and saves on Yes.
 void OfferToSave(Context& c);

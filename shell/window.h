@@ -112,6 +112,16 @@ class Window {
   // Ends the program at once.
   virtual void EndProgram() = 0;
 
+  // Draw mode: the back buffer's background colour, kept until it is set again.
+  virtual void SetFigureBackground(Rgb colour) = 0;
+  // View glides and the three-view display.
+  // Copies the display canvas's picture, from its top-left corner, into a view canvas: `size` pixels.
+  virtual void CopyFigureBoxTo(const QString& canvas, const QSize& size) = 0;
+  virtual void RepaintCanvas(const QString& canvas) = 0;
+  // Before drawing a glide frame: waits until one display refresh has passed since the last frame.
+  virtual void AwaitGlideFrame() = 0;
+  // After drawing it: the frame reaches the screen before anything else is drawn.
+  virtual void PresentGlideFrame() = 0;
   // Files and the clipboard: the dialog CommonDialog1 starts in `folder`, proposes the file part of the
   // name it holds, and offers Qt filters ("desc (pattern)"); it returns the chosen path and holds it as
   // its name, or nothing when cancelled.

@@ -101,6 +101,18 @@ class FakeWindow : public Window {
   void ShowMainWindow() override { calls << QStringLiteral("ShowMainWindow"); }
   void EndProgram() override { calls << QStringLiteral("EndProgram"); }
 
+  // Draw mode: the back buffer's background colour.
+  void SetFigureBackground(Rgb colour) override {
+    background = colour;
+    calls << QStringLiteral("SetFigureBackground %1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
+  }
+  // View glides and the three-view display.
+  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
+    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
+  }
+  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
+  void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
+  void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
   // Files and the clipboard: dialogs answer from `fileAnswers` (cancelled when it runs out).
   std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override {
     return RunFileDialog(QStringLiteral("open"), folder, filters);

@@ -1,7 +1,18 @@
 // The three views laid out by third-angle projection beside the live picture.
 #pragma once
 
+#include <QRect>
+#include <QStringView>
+
 struct Context;
+class Window;
+
+inline constexpr QStringView kThirdAngleText = u"三角法表示中！もう一度押すと、元に戻ります。";
+
+// The whole picture area for the ticked window size and the bar heights as they are now.
+QRect FullPictureRect(const Window& w);
+// The top-right quarter of a picture area of that size, where the live picture goes.
+QRect QuarterPictureRect(const QRect& full);
 
 // Switches the three-view display on when it is off, and off when it is on.
 void ToggleThirdAngle(Context& c);

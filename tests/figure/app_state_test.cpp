@@ -135,6 +135,21 @@ TEST(CentreRule, IgnoresStaleEntriesAboveTheCount) {
   EXPECT_EQ(s.msngLineZ[0], 10.0f);
 }
 
+// A count beyond 650 would read on into the reference points (axis end x = 2000) and past the state.
+TEST(CentreRule, CountIsClampedToTheArrays) {
+  for (int16_t count : {int16_t{651}, int16_t{32767}, int16_t{-1}, int16_t{-32768}}) {
+    AppState s;
+    InitialiseApplicationState(s);
+    SetLines(s, Lines{{{0, 0, 0}, {20, 40, 60}}});
+    s.mintLineCount = count;
+    UpdateFigureCentre(s);
+    const float x = count > 0 ? 10 : 0, y = count > 0 ? 20 : 0, z = count > 0 ? 30 : 0;
+    EXPECT_EQ(s.msngLineX[0], x) << count;
+    EXPECT_EQ(s.msngLineY[0], y) << count;
+    EXPECT_EQ(s.msngLineZ[0], z) << count;
+  }
+}
+
 TEST(CentreRule, FullFigureReadsUpToTheLastEntry) {
   AppState s;
   s.mintLineCount = kMaxLines;

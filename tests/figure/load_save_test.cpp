@@ -13,6 +13,7 @@
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
 #include "shell/status_bar.h"
+#include "view/third_angle.h"
 
 namespace {
 QByteArray FileBytes(const QString& path) {
@@ -102,4 +103,57 @@ TEST_F(LoadSave, AFailedSaveIsToldAndNothingIsReplaced) {
     EXPECT_EQ(w.dialogFileName, place);
   }
   EXPECT_TRUE(QFileInfo(In("folder.nbo")).isDir());
+}
+
+// A cancelled dialog or a file that cannot be read changes nothing the learner sees.
+TEST_F(LoadSave, LoadThatDoesNotHappenChangesNothing) {
+  QFile broken(In("broken.nbo"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write(" 1  2 ");
+  broken.close();
+  for (const std::optional<QString>& chosen : {std::optional<QString>(), std::optional(In("broken.nbo"))}) {
+    const AppState before = state;
+    w.fileAnswers = {chosen};
+    LoadFigure(c);
+    EXPECT_EQ(w.fileDialogs.back().mode, QStringLiteral("open"));
+    EXPECT_EQ(w.fileDialogs.back().filters, QtNameFilters(kOpenFilter));
+    EXPECT_EQ(w.title, QStringLiteral("before"));
+    EXPECT_EQ(w.explanation, QStringLiteral("before"));
+    EXPECT_EQ(state.msngZoom, before.msngZoom);
+    EXPECT_EQ(state.mblnModified, before.mblnModified);
+    EXPECT_EQ(state.msngLineX, before.msngLineX);
+    EXPECT_TRUE(w.drawn.empty());
+    EXPECT_TRUE(w.messages.empty()) << "a failed load stays silent";
+  }
+}
+
+TEST_F(LoadSave, LoadReplacesTheFigureAndStartsItAfresh) {
+  // A figure with centre (50, 50, 50) on file; the three views on and the pointer away from the origin.
+  AppState onFile;
+  onFile.msngLineX[0] = onFile.msngLineY[0] = onFile.msngLineZ[0] = 50;
+  onFile.msngLineX[2] = 100;
+  onFile.mintLineCount = 1;
+  QString error;
+  ASSERT_TRUE(WriteFigureFile(In("cube.nbo"), onFile, error));
+  w.checked.insert(QStringLiteral("mnuNormalSize"));
+  ToggleThirdAngle(c);
+  ASSERT_TRUE(state.mblnThirdAngle);
+  state.msngRefX[4] = 40;
+  w.drawn.clear();
+
+  w.fileAnswers = {In("cube.nbo")};
+  LoadFigure(c);
+  EXPECT_EQ(state.mintLineCount, 1);
+  EXPECT_EQ(state.msngLineX[2], 100);
+  EXPECT_FLOAT_EQ(state.msngZoom, 2.25f);
+  EXPECT_FALSE(state.mblnModified);
+  EXPECT_EQ(state.msngRefX[4], 0);
+  EXPECT_FALSE(state.mblnThirdAngle);
+  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [ cube.nbo ]"));
+  EXPECT_EQ(w.explanation, In("cube.nbo"));
+  EXPECT_EQ(w.dialogFileName, In("cube.nbo"));
+  EXPECT_GE(w.drawn.size(), 2u);
+  // The next dialog proposes the name chosen last.
+  SaveFigure(c);
+  EXPECT_EQ(w.fileDialogs.back().proposed, In("cube.nbo"));
 }

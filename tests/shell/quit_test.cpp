@@ -127,3 +127,90 @@ TEST(QuitDoors, EveryWayOutAsksFirst) {
     EXPECT_EQ(window.messages[1].text, kSure);
   }
 }
+
+// Shift+Esc during a rotation: the question comes while it still turns; a decline then stops it.
+TEST_F(Quitting, ShiftEscAsksFirstAndStopsTheRotationAfterADecline) {
+  struct Watching : FakeWindow {
+    const AppState* state = nullptr;
+    bool turningWhenAsked = false;
+    MessageAnswer ShowMessage(const Message& m) override {
+      turningWhenAsked = state->mblnTurning;
+      return FakeWindow::ShowMessage(m);
+    }
+  } watching;
+  watching.state = &state;
+  Context wc{state, watching, watchman};
+  state.mblnTurning = true;
+  watching.SetTimerRunning(QStringLiteral("TurningTimer"), true);
+  watching.answers = {A::Cancel};
+  KeyDown(wc, MainDispatchTables(), 27, 1);
+  ASSERT_EQ(watching.messages.size(), 1u);
+  EXPECT_EQ(watching.messages[0].text, kSure);
+  EXPECT_TRUE(watching.turningWhenAsked);
+  EXPECT_FALSE(state.mblnTurning);
+  EXPECT_FALSE(watching.runningTimers.contains(QStringLiteral("TurningTimer")));
+  EXPECT_FALSE(watching.calls.contains(QStringLiteral("EndProgram")));
+}
+
+TEST_F(Quitting, NewFigureAnsweredNoChangesNothing) {
+  state.mintLineCount = 0;
+  state.mblnModified = true;
+  w.title = QStringLiteral("before");
+  w.answers = {A::No};
+  const AppState before = state;
+  NewFigure(c);
+  EXPECT_EQ(Asked(), QStringList{QString::fromUtf8(kNewFigureQuestion)});
+  EXPECT_EQ(w.messages[0].title, QString::fromUtf8(kWaitTitle));
+  EXPECT_EQ(w.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_TRUE(w.drawn.empty());
+  EXPECT_EQ(w.title, QStringLiteral("before"));
+  EXPECT_EQ(state.mblnModified, before.mblnModified);
+}
+
+// Yes resets the figure and the view and nothing more: limits, data folder and draw mode stay.
+TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
+  w.checked.insert(QStringLiteral("mnuNormalSize"));
+  state.msngLineX[0] = 50;
+  state.msngLineX[2] = 100;
+  state.mintLineCount = 1;
+  state.msngZoom = 3;
+  state.mintAngleH = 10;
+  state.msngRefX[4] = 40;
+  state.msngRefY[5] = 20;
+  state.mblnNoLineStart = false;
+  state.mblnModified = true;
+  state.mblnDrawMode = true;
+  state.mintUnitLength = 5;
+  state.mintMaxSize = 150;
+  state.mintTurnMode = 2;
+  state.mblnTurning = true;
+  state.mblnThirdAngle = true;
+  w.dialogFileName = QStringLiteral("/data/old.nbo");
+  w.answers = {A::Yes, A::No};
+  NewFigure(c);
+
+  EXPECT_EQ(Asked(), (QStringList{QString::fromUtf8(kNewFigureQuestion), kSave}));
+  EXPECT_EQ(state.mintLineCount, 0);
+  EXPECT_EQ(state.msngLineX[0], 0);
+  EXPECT_EQ(state.msngLineX[2], 100) << "entries above 0 stay stale";
+  EXPECT_EQ(state.mintAngleH, -45);
+  EXPECT_EQ(state.mintAngleV, 35);
+  EXPECT_EQ(state.msngZoom, 1.0f);
+  EXPECT_EQ(state.msngRefX[4], 0);
+  EXPECT_EQ(state.msngRefY[5], 0);
+  EXPECT_TRUE(state.mblnNoLineStart);
+  EXPECT_FALSE(state.mblnModified);
+  EXPECT_FALSE(state.mblnTurning);
+  EXPECT_EQ(state.mintTurnMode, 0);
+  EXPECT_FALSE(state.mblnThirdAngle);
+  EXPECT_TRUE(state.mblnDrawMode);
+  EXPECT_EQ(state.mintUnitLength, 5);
+  EXPECT_EQ(state.mintMaxSize, 150);
+  EXPECT_EQ(state.mstrDataPath, dir.path());
+  EXPECT_TRUE(state.mblnColorDraw);
+  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
+  EXPECT_TRUE(w.dialogFileName.isEmpty());
+  // The watchman leaves that caption alone.
+  WatchmanTick(state, watchman, w);
+  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
+}

@@ -1,0 +1,53 @@
+// Draw mode on and off, and the drawing pointer's steps along the axes and back to the origin.
+#include "construction/draw_mode.h"
+
+#include <QString>
+
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "shell/window.h"
+#include "view/compute_view.h"
+#include "view/renderer.h"
+
+namespace {
+// The gap after "！" is an ideographic space.
+constexpr QStringView kDrawModeText =
+    u"作図モードです！\u3000もう一度作図ボタンを押すと、通常モードにもどりますよ。";
+
+// The point the pointer keys move: the line-end pointer while a line start is held.
+int MovingPoint(const AppState& s) { return s.mblnNoLineStart ? 4 : 5; }
+
+void Redraw(Context& c) {
+  ComputeView(c.state);
+  RedrawFigure(c.state, c.window);
+}
+}  // namespace
+
+void ToggleDrawMode(Context& c) {
+  const bool on = !c.state.mblnDrawMode;
+  c.state.mblnDrawMode = on;
+  c.window.SetFigureBackground(on ? kWhite : kDarkGreen);
+  for (int i = 4; i <= 12; ++i) c.window.SetEnabled(QStringLiteral("command1(%1)").arg(i), on);
+  c.window.SetEnabled(QStringLiteral("cmdNewFig"), on);
+  // Switching off says nothing: the draw-mode text stays until the panel is next emptied.
+  if (on) c.window.SetExplanationText(kDrawModeText.toString());
+  Redraw(c);
+}
+
+void StepAlongAxis(Context& c, Axis axis, int16_t shift) {
+  AppState& s = c.state;
+  CoordArray& coord = axis == Axis::X ? s.msngRefX : axis == Axis::Y ? s.msngRefY : s.msngRefZ;
+  float& v = coord[MovingPoint(s)];
+  const float step = static_cast<float>(shift == 1 ? -s.mintUnitLength : s.mintUnitLength);
+  const float candidate = v + step;
+  // Refused whole, never shortened to the limit; a refused step still redraws.
+  if (candidate >= 0 && candidate <= s.mintMaxSize) v = candidate;
+  Redraw(c);
+}
+
+void PointerToOrigin(Context& c) {
+  AppState& s = c.state;
+  const int i = MovingPoint(s);
+  s.msngRefX[i] = s.msngRefY[i] = s.msngRefZ[i] = 0;
+  Redraw(c);
+}

@@ -1,0 +1,109 @@
+// The three-view display: its rectangles, the order of its set-up, and switching it off.
+#include <gtest/gtest.h>
+
+#include "construction/dispatch.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "shell/status_bar.h"
+#include "shell/window_layout.h"
+#include "view/third_angle.h"
+#include "view/view_commands.h"
+
+namespace {
+class ThirdAngle : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitialiseApplicationState(state);
+    window.checked.insert(QStringLiteral("mnuNormalSize"));
+    const ControlRects r = LayoutFor(kScreenProfiles[0], 28, 20, false);
+    window.placed[QStringLiteral("picFrontView")] = r.frontView;
+    for (const char* box : {"picFrontView", "picTopVIew", "picSideView"}) window.hidden.insert(box);
+  }
+  AppState state;
+  FakeWindow window;
+  WatchmanState watchman;
+  Context c{state, window, watchman};
+};
+
+QStringList Frames(int n) {
+  QStringList out;
+  for (int i = 0; i < n; ++i)
+    out << "AwaitGlideFrame"
+        << "DrawFigure"
+        << "PlayWave ./sound/turn.wav"
+        << "PresentGlideFrame";
+  return out;
+}
+}  // namespace
+
+TEST_F(ThirdAngle, RectanglesFollowTheTickedSizeAndTheBarHeights) {
+  struct Case {
+    const char* item;
+    int toolbar, statusBar;
+    QRect full, quarter;
+  } cases[] = {
+      {"mnuNormalSize", 28, 20, {2, 30, 488, 400}, {246, 30, 244, 200}},
+      {"mnuNormalSize", 28, 19, {2, 30, 488, 401}, {246, 30, 244, 200}},  // 200.5 -> 200
+      {"mnuNormalSize", 26, 19, {2, 28, 488, 403}, {246, 28, 244, 202}},  // 201.5 -> 202
+      {"mnuExpansion1", 28, 20, {2, 30, 648, 520}, {326, 30, 324, 260}},
+      {"mnuExpansion2", 28, 20, {2, 30, 872, 688}, {438, 30, 436, 344}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.item);
+    window.checked = {QString::fromLatin1(k.item)};
+    window.toolbarHeight = k.toolbar;
+    window.statusBarHeight = k.statusBar;
+    EXPECT_EQ(FullPictureRect(window), k.full);
+    EXPECT_EQ(QuarterPictureRect(k.full), k.quarter);
+  }
+}
+
+TEST_F(ThirdAngle, SwitchingOnGlidesToEachViewAndKeepsAStillCopy) {
+  ToggleThirdAngle(c);
+  QStringList expected = Frames(9);  // (-45, 30) to the front view
+  expected << "CopyFigureBoxTo picFrontView 244x200"
+           << "RepaintCanvas picFrontView";
+  expected += Frames(18);
+  expected << "CopyFigureBoxTo picTopVIew 244x200"
+           << "RepaintCanvas picTopVIew";
+  expected += Frames(18);
+  expected << "CopyFigureBoxTo picSideView 244x200"
+           << "RepaintCanvas picSideView";
+  expected << "DrawFigure"
+           << "PlayWave ./sound/turn.wav";  // isometric at once
+  expected << "RepaintCanvas picFigBox"
+           << "RepaintCanvas picbkgFigBox"
+           << "PlayWave ./sound/turn.wav";
+  expected << "DrawFigure"
+           << "PlayWave ./sound/turn.wav";
+  EXPECT_EQ(window.calls, expected);
+
+  EXPECT_TRUE(state.mblnThirdAngle);
+  EXPECT_EQ(state.mintAngleH, -45);
+  EXPECT_EQ(state.mintAngleV, 35);
+  EXPECT_EQ(window.placed.value("picFigBox"), QRect(246, 30, 244, 200));
+  EXPECT_EQ(window.placed.value("picbkgFigBox"), QRect(246, 30, 244, 200));
+  EXPECT_TRUE(window.hidden.isEmpty());
+  EXPECT_EQ(window.explanation, kThirdAngleText.toString());
+
+  // Later turns change only the live quarter.
+  window.calls.clear();
+  HorizontalAngleUp(c);
+  Magnify(c);
+  EXPECT_EQ(window.calls.filter("CopyFigureBoxTo"), QStringList());
+}
+
+TEST_F(ThirdAngle, SwitchingOffRestoresTheFullPictureAndKeepsTheAngles) {
+  ToggleThirdAngle(c);
+  window.explanation = QStringLiteral("kept");
+  window.calls.clear();
+  ToggleThirdAngle(c);
+  EXPECT_FALSE(state.mblnThirdAngle);
+  EXPECT_EQ(state.mintAngleH, -45);
+  EXPECT_EQ(state.mintAngleV, 35);
+  EXPECT_EQ(window.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
+  EXPECT_EQ(window.placed.value("picFigBox"), QRect(2, 30, 488, 400));
+  EXPECT_EQ(window.placed.value("picbkgFigBox"), QRect(2, 30, 488, 400));
+  EXPECT_EQ(window.hidden, (QSet<QString>{"picFrontView", "picTopVIew", "picSideView"}));
+  EXPECT_EQ(window.explanation, QStringLiteral("kept"));
+}

@@ -1,0 +1,132 @@
+// The program's own rows for looking at the figure: which door and modifier state runs what.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "construction/dispatch.h"
+#include "construction/virtual_keys.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "shell/status_bar.h"
+
+namespace {
+// What a door did to the state, starting from the start-up view.
+struct Effect {
+  int h = -45, v = 30;
+  float zoom = 1.0f;
+  bool thirdAngle = false;
+  bool turning = false;
+  int redraws = 0;
+  bool operator==(const Effect&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& o, const Effect& e) {
+  return o << "(" << e.h << ", " << e.v << ") zoom " << e.zoom << " third " << e.thirdAngle << " turning "
+           << e.turning << " redraws " << e.redraws;
+}
+
+class ViewBindings : public ::testing::Test {
+ protected:
+  Effect Through(const std::function<void(Context&)>& door, bool turningBefore = false) {
+    AppState state;
+    InitialiseApplicationState(state);
+    FakeWindow window;
+    window.checked.insert(QStringLiteral("mnuNormalSize"));
+    WatchmanState watchman;
+    Context c{state, window, watchman};
+    state.mblnTurning = turningBefore;
+    door(c);
+    return {state.mintAngleH,  state.mintAngleV,
+            state.msngZoom,    state.mblnThirdAngle,
+            state.mblnTurning, static_cast<int>(window.calls.count(QStringLiteral("DrawFigure")))};
+  }
+  const DispatchTables& t = MainDispatchTables();
+};
+
+const Effect kNothing{};
+const Effect kFrontGlide{0, 0, 1.0f, false, false, 9};
+const Effect kFrontJump{0, 0, 1.0f, false, false, 1};
+const Effect kTopGlide{0, 90, 1.0f, false, false, 12};
+const Effect kTopJump{0, 90, 1.0f, false, false, 1};
+const Effect kSideGlide{-90, 0, 1.0f, false, false, 9};
+const Effect kSideJump{-90, 0, 1.0f, false, false, 1};
+const Effect kIsoGlide{-45, 35, 1.0f, false, false, 1};
+const Effect kIsoJump{-45, 35, 1.0f, false, false, 1};
+const Effect kUp{-45, 35, 1.0f, false, false, 1};
+const Effect kDown{-45, 25, 1.0f, false, false, 1};
+const Effect kRight{-40, 30, 1.0f, false, false, 1};
+const Effect kLeft{-50, 30, 1.0f, false, false, 1};
+const Effect kMagnify{-45, 30, 1.1f, false, false, 1};
+const Effect kReduce{-45, 30, 0.9f, false, false, 1};
+const Effect kThird{-45, 35, 1.0f, true, false, 47};
+const Effect kTurn{-45, 30, 1.0f, false, true, 0};
+}  // namespace
+
+TEST_F(ViewBindings, Keys) {
+  struct Case {
+    int16_t key;
+    Effect plain, shifted, other;
+  } cases[] = {
+      {113, kMagnify, kReduce, kNothing},
+      {114, kFrontGlide, kFrontJump, kNothing},
+      {115, kTopGlide, kTopJump, kNothing},
+      {116, kSideGlide, kSideJump, kNothing},
+      {117, kIsoGlide, kIsoJump, kNothing},
+      {118, kThird, kThird, kThird},
+      {kVkUp, kUp, kUp, kUp},
+      {kVkDown, kDown, kDown, kDown},
+      {kVkRight, kRight, kRight, kRight},
+      {kVkLeft, kLeft, kLeft, kLeft},
+      {kVkSpace, kTurn, kTurn, kTurn},
+  };
+  for (const Case& k : cases) {
+    for (int16_t shift : {0, 1, 2, 4, 3}) {
+      const Effect& want = shift == 0 ? k.plain : shift == 1 ? k.shifted : k.other;
+      EXPECT_EQ(Through([&](Context& c) { KeyDown(c, t, k.key, shift); }), want) << k.key << " S=" << shift;
+    }
+  }
+  // Esc stops the turning with every modifier state; Shift alone asks to quit first.
+  for (int16_t shift : {0, 1, 2, 5}) {
+    const Effect e = Through([&](Context& c) { KeyDown(c, t, kVkEscape, shift); }, true);
+    EXPECT_FALSE(e.turning) << "Esc S=" << shift;
+  }
+}
+
+TEST_F(ViewBindings, MenuToolbarAndPictureButtons) {
+  struct Case {
+    const char* menu;
+    const char* toolbar;
+    Effect effect;
+  } cases[] = {
+      {"mnuFrontView", "cmdFrontView", kFrontGlide},
+      {"mnuTopView", "cmdTopView", kTopGlide},
+      {"mnuSideView", "cmdSideView", kSideGlide},
+      {"mnuEqualAngleView", "cmdEqualAngleView", kIsoGlide},
+      {"mnuThirdAngleProjectionMethod", "cmdThirdAngleProjectionMethod", kThird},
+      {"mnuContinuousTurn", "cmdContinuousTurn", kTurn},
+      {nullptr, "cmdMagnify", kMagnify},
+      {nullptr, "cmdReduce", kReduce},
+  };
+  for (const Case& k : cases) {
+    if (k.menu) {
+      EXPECT_EQ(Through([&](Context& c) { MenuClick(c, t, QString::fromLatin1(k.menu)); }), k.effect)
+          << k.menu;
+    }
+    EXPECT_EQ(Through([&](Context& c) { ToolbarClick(c, t, QString::fromLatin1(k.toolbar)); }), k.effect)
+        << k.toolbar;
+  }
+  EXPECT_FALSE(Through([&](Context& c) { ToolbarClick(c, t, u"cmdESC"); }, true).turning);
+
+  // Buttons 1 and 2 are crossed with respect to their arrows.
+  const Effect buttons[] = {kUp, kRight, kLeft, kDown};
+  for (int16_t i = 0; i < 4; ++i)
+    EXPECT_EQ(Through([&](Context& c) { PictureButtonClick(c, t, i); }), buttons[i]) << "button " << i;
+}
+
+TEST_F(ViewBindings, TurningTimerTicks) {
+  const Effect e = Through([&](Context& c) {
+    c.state.mintTurnMode = 1;
+    TimerTick(c, t, u"TurningTimer");
+  });
+  EXPECT_EQ(e, (Effect{-40, 30, 1.0f, false, false, 1}));
+}

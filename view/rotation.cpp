@@ -1,0 +1,60 @@
+// Continuous rotation: the direction cycle, the tick's own wrap rules, and the preset buttons that
+// stay disabled while the figure turns.
+#include "view/rotation.h"
+
+#include <QString>
+
+#include "construction/controls.h"
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "shell/window.h"
+#include "view/compute_view.h"
+#include "view/renderer.h"
+#include "view/view_commands.h"
+
+namespace {
+const QString kTimer = QStringLiteral("TurningTimer");
+
+// Toolbar positions 15 to 18: the four view presets.
+void EnablePresetButtons(Window& w, bool on) {
+  for (int position = 15; position <= 18; ++position)
+    w.SetEnabled(QString::fromLatin1(kToolbar[position - 1].key), on);
+}
+
+// Unlike the single steps, downward ticks wrap every angle below 5, negative ones included.
+int16_t TickDown(int16_t a) { return a < 5 ? int16_t{355} : static_cast<int16_t>(a - 5); }
+}  // namespace
+
+void StartTurning(Context& c) {
+  AppState& s = c.state;
+  if (s.mblnTurning) {
+    s.mintTurnMode = s.mintTurnMode == 4 ? int16_t{1} : static_cast<int16_t>(s.mintTurnMode + 1);
+  } else {
+    s.mblnTurning = true;
+    s.mintTurnMode = 1;
+    c.window.SetTimerRunning(kTimer, true);
+    EnablePresetButtons(c.window, false);
+  }
+  c.window.SetExplanationText(kTurningText.toString());
+}
+
+void TurnTick(Context& c) {
+  AppState& s = c.state;
+  switch (s.mintTurnMode) {
+    case 1: s.mintAngleH = AngleStepUp(s.mintAngleH); break;
+    case 2: s.mintAngleH = TickDown(s.mintAngleH); break;
+    case 3: s.mintAngleV = AngleStepUp(s.mintAngleV); break;
+    case 4: s.mintAngleV = TickDown(s.mintAngleV); break;
+    default: break;
+  }
+  ComputeView(s);
+  RedrawFigure(s, c.window);
+}
+
+void StopTurning(Context& c) {
+  if (!c.state.mblnTurning) return;
+  c.state.mblnTurning = false;
+  c.window.SetTimerRunning(kTimer, false);
+  EnablePresetButtons(c.window, true);
+  c.window.SetExplanationText(QString());
+}

@@ -1,0 +1,83 @@
+// The three-view display: glide to each view in turn, keep a still copy of each, then live in a quarter.
+#include "view/third_angle.h"
+
+#include <QString>
+
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "figure/numeric.h"
+#include "shell/window.h"
+#include "shell/window_layout.h"
+#include "view/compute_view.h"
+#include "view/renderer.h"
+#include "view/view_commands.h"
+
+namespace {
+const QString kFigBox = QStringLiteral("picFigBox");
+const QString kBackBuffer = QStringLiteral("picbkgFigBox");
+const QString kFrontBox = QStringLiteral("picFrontView");
+const QString kTopBox = QStringLiteral("picTopVIew");
+const QString kSideBox = QStringLiteral("picSideView");
+
+void PlaceBoth(Window& w, const QRect& r) {
+  w.Place(kBackBuffer, r);
+  w.Place(kFigBox, r);
+}
+
+void ShowViewBoxes(Window& w, bool on) {
+  for (const QString& box : {kFrontBox, kSideBox, kTopBox}) w.SetVisible(box, on);
+}
+
+// Glides to a view and keeps what the live canvas shows, at the front-view canvas's size.
+void CaptureView(Context& c, ViewAngles view, const QString& box) {
+  GoToView(c, view.h, view.v);
+  c.window.CopyFigureBoxTo(box, c.window.Placement(kFrontBox).size());
+  c.window.RepaintCanvas(box);
+}
+
+void SwitchOn(Context& c) {
+  Window& w = c.window;
+  c.state.mblnThirdAngle = true;
+  PlaceBoth(w, FullPictureRect(w));
+  ShowViewBoxes(w, false);
+  PlaceBoth(w, QuarterPictureRect(w.Placement(kFigBox)));
+  ShowViewBoxes(w, true);
+  CaptureView(c, kFrontView, kFrontBox);
+  CaptureView(c, kTopView, kTopBox);
+  CaptureView(c, kSideView, kSideBox);
+  SetView(c, kIsometricView.h, kIsometricView.v);
+  w.RepaintCanvas(kFigBox);
+  w.RepaintCanvas(kBackBuffer);
+  PlayTurnSound(w);
+  w.SetExplanationText(kThirdAngleText.toString());
+  ComputeView(c.state);
+  RedrawFigure(c.state, w);
+}
+
+void SwitchOff(Context& c) {
+  c.state.mblnThirdAngle = false;
+  PlaceBoth(c.window, FullPictureRect(c.window));
+  ShowViewBoxes(c.window, false);
+  ComputeView(c.state);
+  RedrawFigure(c.state, c.window);
+}
+}  // namespace
+
+QRect FullPictureRect(const Window& w) {
+  const ScreenProfile* profile = &kScreenProfiles[0];
+  for (const ScreenProfile& p : kScreenProfiles) {
+    if (w.IsChecked(QString::fromLatin1(p.menuItem))) profile = &p;
+  }
+  const float tb = static_cast<float>(w.ToolbarHeight());
+  const float sb = static_cast<float>(w.StatusBarHeight());
+  return QRect(2, Nearest16(tb + 2.0f), profile->canvasWidth,
+               Nearest16(float(profile->height) - tb - sb - 2.0f));
+}
+
+QRect QuarterPictureRect(const QRect& full) {
+  const float w = static_cast<float>(full.width());
+  const float h = static_cast<float>(full.height());
+  return QRect(Nearest16(w / 2.0f + 2.0f), full.top(), Nearest16(w / 2.0f), Nearest16(h / 2.0f));
+}
+
+void ToggleThirdAngle(Context& c) { c.state.mblnThirdAngle ? SwitchOff(c) : SwitchOn(c); }
