@@ -2,6 +2,7 @@
 #include "platform/file_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 std::optional<QString> RunFileDialog(QWidget* parent, FileDialogMode mode, const QString& folder,
                                      const QStringList& filters, const QString& proposedName) {
@@ -13,8 +14,9 @@ std::optional<QString> RunFileDialog(QWidget* parent, FileDialogMode mode, const
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setNameFilters(filters);
-  dialog.setDirectory(folder);
+  // The data folder may be relative to the current folder; the caller gets full paths in any case.
+  dialog.setDirectory(QFileInfo(folder).absoluteFilePath());
   if (!proposedName.isEmpty()) dialog.selectFile(proposedName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().constFirst();
+  return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }

@@ -31,13 +31,14 @@ std::optional<QString> RunWith(FileDialogMode mode, const QString& folder, const
 
 TEST(FileDialog, StartsInTheFolderProposesTheNameAndReturnsWhatWasTyped) {
   QTemporaryDir dir;
-  const QString folder = dir.path();
+  // Relative, as the data folder "./data" is.
+  const QString folder = QDir::current().relativeFilePath(dir.path());
   QString seenTitle, seenName;
   QStringList seenFilters;
   const auto chosen = RunWith(FileDialogMode::Save, folder, QStringLiteral("last.nbo"), [&](QFileDialog& d) {
     seenTitle = d.windowTitle();
     seenFilters = d.nameFilters();
-    EXPECT_EQ(d.directory().absolutePath(), QDir(folder).absolutePath());
+    EXPECT_EQ(d.directory().absolutePath(), QDir(dir.path()).absolutePath());
     auto* name = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(name, nullptr);
     seenName = name->text();
@@ -48,7 +49,7 @@ TEST(FileDialog, StartsInTheFolderProposesTheNameAndReturnsWhatWasTyped) {
   EXPECT_EQ(seenFilters, QStringList{QStringLiteral("図形(*.nbo) (*.nbo)")});
   EXPECT_EQ(seenName, QStringLiteral("last.nbo"));
   // As typed, spaces and all: making a figure file name of it is the save command's business.
-  EXPECT_EQ(chosen, QDir(folder).absolutePath() + QStringLiteral("/ fig "));
+  EXPECT_EQ(chosen, QDir(dir.path()).absolutePath() + QStringLiteral("/ fig "));
 
   // Cancelled: nothing comes back; no name proposed at all shows an empty field.
   const auto cancelled = RunWith(FileDialogMode::Open, folder, QString(), [&](QFileDialog& d) {
