@@ -13,7 +13,7 @@
 namespace {
 constexpr QStringView kFigureFullText = u"これ以上線を引けません（650本まで）。";
 
-// Exact float comparison: the pointer moves in whole steps, so equal points are equal bit for bit.
+// Points are the same only when every coordinate is equal as a float: no tolerance.
 struct Point {
   float x = 0, y = 0, z = 0;
   friend bool operator==(const Point&, const Point&) = default;

@@ -77,6 +77,8 @@ QAction* FrmNuboWin::MenuItem(const QString& name) const { return qobject_cast<Q
 
 void FrmNuboWin::DrawFigure(const DisplayList& list) {
   picbkgFigBox.Rasterise(list);
+  // A glide frame is drawn off screen at once, but shown no sooner than one refresh after the last.
+  if (glideFramePending_) std::this_thread::sleep_until(glideFrameDue_);
   picFigBox->BlockCopyFrom(picbkgFigBox.Image());
   // Synchronous, so that every frame of an animation reaches the screen.
   picFigBox->repaint();
@@ -261,24 +263,6 @@ void FrmNuboWin::EndProgram() {
 
 void FrmNuboWin::SetFigureBackground(Rgb colour) { picbkgFigBox.SetBackground(colour); }
 
-std::optional<QString> FrmNuboWin::RunOpenDialog(const QString& folder, const QStringList& filters) {
-  const auto path =
-      RunFileDialog(this, FileDialogMode::Open, folder, filters, FilePartOfPath(dialogFileName_));
-  if (path) dialogFileName_ = *path;
-  return path;
-}
-
-std::optional<QString> FrmNuboWin::RunSaveDialog(const QString& folder, const QStringList& filters) {
-  const auto path =
-      RunFileDialog(this, FileDialogMode::Save, folder, filters, FilePartOfPath(dialogFileName_));
-  if (path) dialogFileName_ = *path;
-  return path;
-}
-
-void FrmNuboWin::SetDialogFileName(const QString& path) { dialogFileName_ = path; }
-
-void FrmNuboWin::PutFigureBoxOnClipboard() { PutPictureOnClipboard(picFigBox->Picture(), picFigBox->size()); }
-
 // Key preview: every key-down anywhere in this window reaches the dispatcher before the focused control.
 bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !keyPreview_) return false;
@@ -318,17 +302,37 @@ void FrmNuboWin::RepaintCanvas(const QString& canvas) {
 }
 
 void FrmNuboWin::AwaitGlideFrame() {
-  if (glideFrames_.empty()) return;
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   const qreal hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
-  const auto due = glideFrames_.back() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                             std::chrono::duration<double>(1.0 / hz));
-  std::this_thread::sleep_until(due);
+  glideFramePending_ = true;
+  glideFrameDue_ = glideFrames_.empty() ? std::chrono::steady_clock::time_point()
+                                        : glideFrames_.back() + std::chrono::duration_cast<Clock::duration>(
+                                                                    std::chrono::duration<double>(1.0 / hz));
 }
 
 void FrmNuboWin::PresentGlideFrame() {
   // The frame was painted synchronously; make the display server show it before the next one.
   QGuiApplication::sync();
+  glideFramePending_ = false;
   if (glideFrames_.size() >= 64) glideFrames_.erase(glideFrames_.begin());
   glideFrames_.push_back(std::chrono::steady_clock::now());
 }
+
+// Files and the clipboard.
+std::optional<QString> FrmNuboWin::RunOpenDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Open, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+std::optional<QString> FrmNuboWin::RunSaveDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Save, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+void FrmNuboWin::SetDialogFileName(const QString& path) { dialogFileName_ = path; }
+
+void FrmNuboWin::PutFigureBoxOnClipboard() { PutPictureOnClipboard(picFigBox->Picture(), picFigBox->size()); }

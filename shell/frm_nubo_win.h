@@ -81,18 +81,6 @@ class FrmNuboWin : public QMainWindow, public Window {
   void EndProgram() override;
   // Draw mode
   void SetFigureBackground(Rgb colour) override;
-  // View glides and the three-view display.
-  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override;
-  void RepaintCanvas(const QString& canvas) override;
-  void AwaitGlideFrame() override;
-  void PresentGlideFrame() override;
-  // When the recent glide frames reached the screen, oldest first; kept for measuring the pacing.
-  const std::vector<std::chrono::steady_clock::time_point>& GlideFrameTimes() const { return glideFrames_; }
-  // Files and the clipboard
-  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
-  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
-  void SetDialogFileName(const QString& path) override;
-  void PutFigureBoxOnClipboard() override;
 
   Context& Ctx() { return context_; }
   // The rows the doors dispatch to; the program's own unless a test hands in others.
@@ -149,6 +137,26 @@ class FrmNuboWin : public QMainWindow, public Window {
   bool keyPreview_ = false;
   bool ending_ = false;
   bool loaded_ = false;
+
   // View glides and the three-view display.
-  std::vector<std::chrono::steady_clock::time_point> glideFrames_;
+ public:
+  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override;
+  void RepaintCanvas(const QString& canvas) override;
+  void AwaitGlideFrame() override;
+  void PresentGlideFrame() override;
+  using Clock = std::chrono::steady_clock;
+  // When the recent glide frames reached the screen, oldest first; kept for measuring the pacing.
+  const std::vector<Clock::time_point>& GlideFrameTimes() const { return glideFrames_; }
+
+ private:
+  std::vector<Clock::time_point> glideFrames_;
+  bool glideFramePending_ = false;
+  Clock::time_point glideFrameDue_;
+
+  // Files and the clipboard.
+ public:
+  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
+  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
+  void SetDialogFileName(const QString& path) override;
+  void PutFigureBoxOnClipboard() override;
 };

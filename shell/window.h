@@ -118,10 +118,12 @@ class Window {
   // Copies the display canvas's picture, from its top-left corner, into a view canvas: `size` pixels.
   virtual void CopyFigureBoxTo(const QString& canvas, const QSize& size) = 0;
   virtual void RepaintCanvas(const QString& canvas) = 0;
-  // Before drawing a glide frame: waits until one display refresh has passed since the last frame.
+  // Before drawing a glide frame: it will reach the screen no sooner than one display refresh after
+  // the previous frame.
   virtual void AwaitGlideFrame() = 0;
   // After drawing it: the frame reaches the screen before anything else is drawn.
   virtual void PresentGlideFrame() = 0;
+
   // Files and the clipboard: the dialog CommonDialog1 starts in `folder`, proposes the file part of the
   // name it holds, and offers Qt filters ("desc (pattern)"); it returns the chosen path and holds it as
   // its name, or nothing when cancelled.

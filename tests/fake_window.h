@@ -106,27 +106,6 @@ class FakeWindow : public Window {
     background = colour;
     calls << QStringLiteral("SetFigureBackground %1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
   }
-  // View glides and the three-view display.
-  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
-    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
-  }
-  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
-  void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
-  void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
-  // Files and the clipboard: dialogs answer from `fileAnswers` (cancelled when it runs out).
-  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override {
-    return RunFileDialog(QStringLiteral("open"), folder, filters);
-  }
-  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override {
-    return RunFileDialog(QStringLiteral("save"), folder, filters);
-  }
-  void SetDialogFileName(const QString& path) override { dialogFileName = path; }
-  void PutFigureBoxOnClipboard() override {
-    clipboard.push_back(
-        {drawn.empty() ? DisplayList{} : drawn.back(), placed.value(QStringLiteral("picFigBox")).size()});
-    calls << QStringLiteral("PutFigureBoxOnClipboard");
-  }
-
   std::vector<DisplayList> drawn;
   std::vector<Played> played;
   std::vector<Message> messages;
@@ -146,15 +125,37 @@ class FakeWindow : public Window {
   FakeSettings settings;
   DataPathChoice dataPathChoice;
 
+  // View glides and the three-view display.
+  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
+    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
+  }
+  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
+  void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
+  void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
+
+  // Files and the clipboard: dialogs answer from `fileAnswers` (cancelled when it runs out); the clipboard
+  // keeps the canvas's last picture and size.
   struct FileDialogUse {
     QString mode, folder;
     QStringList filters;
     QString proposed;
   };
   struct ClipboardPicture {
-    DisplayList picture;  // the last list drawn on the canvas
-    QSize size;           // the canvas's size then
+    DisplayList picture;
+    QSize size;
   };
+  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override {
+    return RunFileDialog(QStringLiteral("open"), folder, filters);
+  }
+  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override {
+    return RunFileDialog(QStringLiteral("save"), folder, filters);
+  }
+  void SetDialogFileName(const QString& path) override { dialogFileName = path; }
+  void PutFigureBoxOnClipboard() override {
+    clipboard.push_back(
+        {drawn.empty() ? DisplayList{} : drawn.back(), placed.value(QStringLiteral("picFigBox")).size()});
+    calls << QStringLiteral("PutFigureBoxOnClipboard");
+  }
   std::optional<QString> RunFileDialog(const QString& mode, const QString& folder,
                                        const QStringList& filters) {
     fileDialogs.push_back({mode, folder, filters, dialogFileName});

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
-#include <vector>
 
+#include "construction/drawing_fixture.h"
 #include "figure/app_state.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
@@ -13,23 +13,16 @@
 #include "test_main_window.h"
 
 namespace {
-struct Xyz {
-  float x, y, z;
-  friend bool operator==(const Xyz&, const Xyz&) = default;
-  friend std::ostream& operator<<(std::ostream& os, const Xyz& p) {
-    return os << "(" << p.x << ", " << p.y << ", " << p.z << ")";
-  }
-};
-
 class Learner : public ::testing::Test {
  protected:
   void SetUp() override {
     StartUp(window.Ctx());
     QApplication::processEvents();
   }
-  // Keys as typed: letters, "+" before a letter means Shift, "E" Enter, "<" Backspace, "8" F8.
+  // Keys: a letter, "+" before a key for Shift, "E" Enter, "<" Backspace, "8" F8; blanks ignored.
   void Type(const char* keys) {
     for (const char* k = keys; *k; ++k) {
+      if (*k == ' ') continue;
       Qt::KeyboardModifiers mods = Qt::NoModifier;
       if (*k == '+') mods = Qt::ShiftModifier, ++k;
       const int key = *k == 'E'   ? Qt::Key_Return
@@ -40,10 +33,10 @@ class Learner : public ::testing::Test {
       QApplication::sendEvent(window.picFigBox, &press);
     }
   }
-  void TickWatchman() {
-    ASSERT_TRUE(QMetaObject::invokeMethod(window.findChild<QTimer*>(QStringLiteral("Watchman")), "timeout"));
+  QString TitleAfterWatchman() {
+    QMetaObject::invokeMethod(window.findChild<QTimer*>(QStringLiteral("Watchman")), "timeout");
+    return window.windowTitle();
   }
-  Xyz Entry(int i) const { return {state.msngLineX[i], state.msngLineY[i], state.msngLineZ[i]}; }
 
   AppState state;
   TestWindow window{state};
@@ -56,43 +49,31 @@ TEST_F(Learner, BuildsAUnitCubeWithKeysAlone) {
   // Draw mode, then take the sample back line by line: that alone is no change to save.
   Type("8<<<<<<<<<<<<");
   EXPECT_EQ(state.mintLineCount, 0);
-  TickWatchman();
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("立体ヌボロ for Windows Ver3.1"));
+  EXPECT_EQ(TitleAfterWatchman(), QStringLiteral("立体ヌボロ for Windows Ver3.1"));
 
-  Type(
-      "EXE"
-      "EZE"
-      "E+XE"
-      "E+ZE");    // the bottom square
-  Type("EYYE<");  // one step too far up: taken back
-  Type("EYE");    // the first edge up
-  Type(
-      "EXE"
-      "EZE"
-      "E+XE"
-      "E+ZE");  // the top square
-  Type(
-      "X"
-      "E+YE"
-      "Z"
-      "EYE"
-      "+X"
-      "E+YE");  // the other three edges up, moving with the pen up between
+  Type("EXE EZE E+XE E+ZE");     // the bottom square
+  Type("EYYE <");                // one step too far up: taken back
+  Type("EYE");                   // the first edge up
+  Type("EXE EZE E+XE E+ZE");     // the top square
+  Type("X E+YE Z EYE +X E+YE");  // the other three edges up, moving with the pen up between
 
   const Xyz o{0, 0, 0}, x{20, 0, 0}, xz{20, 0, 20}, z{0, 0, 20};
   const Xyz y{0, 20, 0}, xy{20, 20, 0}, xyz{20, 20, 20}, yz{0, 20, 20};
-  const std::vector<std::pair<Xyz, Xyz>> cube = {{o, x},    {x, xz},   {xz, z}, {z, o},  {o, y},    {y, xy},
-                                                 {xy, xyz}, {xyz, yz}, {yz, y}, {xy, x}, {xz, xyz}, {yz, z}};
-  ASSERT_EQ(state.mintLineCount, 12);
-  for (int k = 1; k <= 12; ++k) {
-    EXPECT_EQ(Entry(2 * k - 1), cube[k - 1].first) << "line " << k;
-    EXPECT_EQ(Entry(2 * k), cube[k - 1].second) << "line " << k;
-  }
-  EXPECT_EQ(Entry(0), (Xyz{10, 10, 10})) << "the centre";
+  EXPECT_EQ(FigureOf(state), (Lines{{o, x},
+                                    {x, xz},
+                                    {xz, z},
+                                    {z, o},
+                                    {o, y},
+                                    {y, xy},
+                                    {xy, xyz},
+                                    {xyz, yz},
+                                    {yz, y},
+                                    {xy, x},
+                                    {xz, xyz},
+                                    {yz, z}}));
+  EXPECT_EQ(EntryOf(state, 0), (Xyz{10, 10, 10})) << "the centre";
   EXPECT_TRUE(state.mblnNoLineStart);
   EXPECT_EQ((Xyz{state.msngRefX[4], state.msngRefY[4], state.msngRefZ[4]}), z);
-
-  TickWatchman();
-  TickWatchman();
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("立体ヌボロ for Windows Ver3.1\u3000*[変更あり]"));
+  TitleAfterWatchman();
+  EXPECT_EQ(TitleAfterWatchman(), QStringLiteral("立体ヌボロ for Windows Ver3.1\u3000*[変更あり]"));
 }

@@ -98,14 +98,3 @@ TEST_F(Rotation, StartCyclesTheDirectionAndStopRestoresTheButtons) {
   StopTurning(c);
   EXPECT_EQ(window.explanation, QStringLiteral("other"));
 }
-
-TEST_F(Rotation, StartUpViewTurnsThroughZeroAndWraps) {
-  StartTurning(c);
-  QList<int> seen;
-  for (int i = 0; i < 82; ++i) {
-    TurnTick(c);
-    seen << state.mintAngleH;
-  }
-  EXPECT_EQ(seen.mid(0, 10), (QList<int>{-40, -35, -30, -25, -20, -15, -10, -5, 0, 5}));
-  EXPECT_EQ(seen.mid(78, 4), (QList<int>{350, 355, 0, 5}));
-}

@@ -94,15 +94,6 @@ TEST_F(ViewCommands, AlreadyThereRedrawsOnceWithoutGlide) {
   EXPECT_NE(state.msngViewLineX[1], 12345);
 }
 
-TEST_F(ViewCommands, SetViewJumpsInOneRedraw) {
-  for (ViewAngles v : {kFrontView, kTopView, kSideView, kIsometricView}) {
-    window.calls.clear();
-    SetView(c, v.h, v.v);
-    EXPECT_EQ(Angles(state.mintAngleH, state.mintAngleV), Angles(v.h, v.v));
-    EXPECT_EQ(window.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
-  }
-}
-
 TEST_F(ViewCommands, StepWrapRules) {
   struct Case {
     void (*op)(Context&);
