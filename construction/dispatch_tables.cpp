@@ -6,9 +6,12 @@
 #include "construction/line_editing.h"
 #include "construction/virtual_keys.h"
 #include "figure/app_state.h"
+#include "figure/load_save.h"
 #include "settings/data_path.h"
 #include "settings/operation_settings.h"
 #include "shell/about.h"
+#include "shell/clipboard_copy.h"
+#include "shell/quit.h"
 #include "shell/status_bar.h"
 #include "shell/window.h"
 #include "shell/window_layout.h"
@@ -17,12 +20,6 @@
 #include "view/view_commands.h"
 
 namespace {
-// Until the quit question exists, every way out stores the settings and ends the program.
-void EndNow(Context& c) {
-  StoreSettings(c, c.window.Settings());
-  c.window.EndProgram();
-}
-
 // The four presets glide when chosen from a menu, the toolbar or a plain key; Shift jumps.
 template <ViewAngles view>
 void Glide(Context& c) {
@@ -53,8 +50,13 @@ void StepButton(Context& c) {
   StepAlongAxis(c, axis, shift);
 }
 
-constexpr std::array<MenuRow, 20> kMenuRows{{
-    {"mnuFin", EndNow},
+constexpr std::array<MenuRow, 25> kMenuRows{{
+    {"mnuFileLoad", LoadFigure},
+    {"mnuFileSave", SaveFigure},
+    {"mnuFin", Quit},
+    {"mnuNewFig", NewFigure},
+    {"mnuColorCopy", CopyPictureInColour},
+    {"mnuMonoCopy", CopyPictureInMonochrome},
     {"mnuDraw", ToggleDrawMode},
     {"mnuBeginner", [](Context& c) { SetLevel(c, 0); }},
     {"mnuMidClass", [](Context& c) { SetLevel(c, 1); }},
@@ -76,8 +78,11 @@ constexpr std::array<MenuRow, 20> kMenuRows{{
     {"mnuContinuousTurn", StartTurning},
 }};
 
-constexpr std::array<ToolbarRow, 11> kToolbarRows{{
-    {"cmdFin", EndNow},
+constexpr std::array<ToolbarRow, 14> kToolbarRows{{
+    {"cmdFin", Quit},
+    {"cmdFigLoad", LoadFigure},
+    {"cmdFigSave", SaveFigure},
+    {"cmdNewFig", NewFigure},
     {"cmdDrawFig", ToggleDrawMode},
     {"cmdMagnify", Magnify},
     {"cmdReduce", Reduce},
@@ -121,8 +126,7 @@ constexpr std::array<KeyRow, 13> kGeneralKeyRows{{
     AnyShift(kVkRight, Unshifted<HorizontalAngleUp>),
     AnyShift(kVkLeft, Unshifted<HorizontalAngleDown>),
     AnyShift(kVkSpace, Unshifted<StartTurning>),
-    // Shift+Esc belongs to quitting.
-    {kVkEscape, Unshifted<StopTurning>, nullptr, Unshifted<StopTurning>},
+    {kVkEscape, Unshifted<StopTurning>, QuitThenStopTurning, Unshifted<StopTurning>},
 }};
 
 constexpr std::array<KeyRow, 6> kDrawModeKeyRows{{
@@ -141,7 +145,7 @@ constexpr std::array<TimerRow, 3> kTimerRows{{
 }};
 
 const DispatchTables kTables{kMenuRows,        kToolbarRows, kPictureRows, kGeneralKeyRows,
-                             kDrawModeKeyRows, kTimerRows,   EndNow};
+                             kDrawModeKeyRows, kTimerRows,   Quit};
 }  // namespace
 
 const DispatchTables& MainDispatchTables() { return kTables; }

@@ -1,4 +1,4 @@
-// QSettings in INI format; whatever it cannot read counts as absent.
+// QSettings in INI format, read key by key: a line it cannot parse costs only that line.
 #include "platform/ini_settings_store.h"
 
 #include <QStringList>
@@ -10,8 +10,9 @@ IniSettingsStore::IniSettingsStore()
 
 IniSettingsStore::IniSettingsStore(const QString& fileName) : settings_(fileName, QSettings::IniFormat) {}
 
+// The file's format status is not consulted: QSettings keeps every line it could parse, and one stray
+// line must not hide a teacher's settings.
 std::optional<QString> IniSettingsStore::Read(const QString& section, const QString& key) {
-  if (settings_.status() != QSettings::NoError) return std::nullopt;
   const QVariant value = settings_.value(section + u'/' + key);
   if (!value.isValid()) return std::nullopt;
   // A hand-written value with commas comes back as a list; the store means one text.
@@ -22,5 +23,10 @@ std::optional<QString> IniSettingsStore::Read(const QString& section, const QStr
 
 void IniSettingsStore::Write(const QString& section, const QString& key, const QString& value) {
   settings_.setValue(section + u'/' + key, value);
+}
+
+// A format error only says that some line of the old file was skipped; the new file was still written.
+bool IniSettingsStore::Sync() {
   settings_.sync();
+  return settings_.status() != QSettings::AccessError;
 }

@@ -13,6 +13,8 @@ class IniSettingsStore : public SettingsStore {
 
   std::optional<QString> Read(const QString& section, const QString& key) override;
   void Write(const QString& section, const QString& key, const QString& value) override;
+  bool Sync() override;
+  QString Location() const override { return FileName(); }
 
   QString FileName() const { return settings_.fileName(); }
 

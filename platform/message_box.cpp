@@ -1,8 +1,12 @@
 // QMessageBox with the buttons, icons and default title the operations ask for.
 #include "platform/message_box.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace {
 QMessageBox::Icon ToIcon(MessageIcon icon) {
@@ -12,6 +16,17 @@ QMessageBox::Icon ToIcon(MessageIcon icon) {
     case MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;
+}
+
+// QMessageBox sizes itself to its text only, so a long title ends in "…" on a short question. A spacer
+// across the box keeps it as wide as the title with the title bar's buttons beside it.
+void FitTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const int width =
+      QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(box.windowTitle());
+  grid->addItem(new QSpacerItem(width + 120, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                0, 1, grid->columnCount());
 }
 }  // namespace
 
@@ -37,6 +52,7 @@ MessageAnswer ShowMessageBox(QWidget* parent, const Message& m) {
       break;
   }
   for (const Choice& c : choices) box.addButton(c.button)->setText(QString::fromUtf8(c.text));
+  FitTitle(box);
   const int pressed = box.exec();
   for (const Choice& c : choices) {
     if (pressed == c.button) return c.answer;

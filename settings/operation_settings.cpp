@@ -109,4 +109,8 @@ void StoreSettings(Context& c, SettingsStore& store) {
   store.Write(section, QStringLiteral("DrawEnabled"), flag("mnuDrawEnabled"));
   store.Write(section, QStringLiteral("SaveEnabled"), flag("mnuSaveEnabled"));
   store.Write(section, QStringLiteral("DataPath"), c.state.mstrDataPath);
+  // The program ends right after this; settings lost without a word would surprise the teacher next time.
+  if (!store.Sync())
+    c.window.ShowMessage({QStringLiteral("設定を保存できませんでした。\n保存先: ") + store.Location(),
+                          QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
 }

@@ -16,6 +16,9 @@
 
 #include "construction/virtual_keys.h"
 #include "figure/app_state.h"
+#include "figure/figure_file.h"
+#include "platform/clipboard.h"
+#include "platform/file_dialog.h"
 #include "platform/help_viewer.h"
 #include "platform/ini_settings_store.h"
 #include "platform/message_box.h"
@@ -314,3 +317,22 @@ void FrmNuboWin::PresentGlideFrame() {
   if (glideFrames_.size() >= 64) glideFrames_.erase(glideFrames_.begin());
   glideFrames_.push_back(std::chrono::steady_clock::now());
 }
+
+// Files and the clipboard.
+std::optional<QString> FrmNuboWin::RunOpenDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Open, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+std::optional<QString> FrmNuboWin::RunSaveDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Save, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+void FrmNuboWin::SetDialogFileName(const QString& path) { dialogFileName_ = path; }
+
+void FrmNuboWin::PutFigureBoxOnClipboard() { PutPictureOnClipboard(picFigBox->Picture(), picFigBox->size()); }

@@ -152,4 +152,11 @@ class FrmNuboWin : public QMainWindow, public Window {
   std::vector<Clock::time_point> glideFrames_;
   bool glideFramePending_ = false;
   Clock::time_point glideFrameDue_;
+
+  // Files and the clipboard.
+ public:
+  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
+  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
+  void SetDialogFileName(const QString& path) override;
+  void PutFigureBoxOnClipboard() override;
 };

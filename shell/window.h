@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 #include "view/display_list.h"
 
@@ -121,4 +123,14 @@ class Window {
   virtual void AwaitGlideFrame() = 0;
   // After drawing it: the frame reaches the screen before anything else is drawn.
   virtual void PresentGlideFrame() = 0;
+
+  // Files and the clipboard: the dialog CommonDialog1 starts in `folder`, proposes the file part of the
+  // name it holds, and offers Qt filters ("desc (pattern)"); it returns the chosen path and holds it as
+  // its name, or nothing when cancelled.
+  virtual std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) = 0;
+  virtual std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) = 0;
+  virtual void SetDialogFileName(const QString& path) = 0;
+  // Replaces the clipboard's content with the display canvas's picture, a bitmap of the canvas's size
+  // in pixels whatever the screen's pixel ratio.
+  virtual void PutFigureBoxOnClipboard() = 0;
 };

@@ -1,4 +1,4 @@
-// An in-memory settings store for tests: sections and keys as a map, unreadable on request.
+// An in-memory settings store for tests: sections and keys as a map, unwritable on request.
 #pragma once
 
 #include <QMap>
@@ -16,6 +16,13 @@ class FakeSettings : public SettingsStore {
     values[section + u'/' + key] = value;
     writes << key;
   }
+  bool Sync() override {
+    ++syncs;
+    return !failSync;
+  }
+  QString Location() const override { return QStringLiteral("memory"); }
   QMap<QString, QString> values;  // "Option/Difficulty" -> "2"
   QStringList writes;
+  int syncs = 0;
+  bool failSync = false;
 };

@@ -132,4 +132,41 @@ class FakeWindow : public Window {
   void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
   void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
   void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
+
+  // Files and the clipboard: dialogs answer from `fileAnswers` (cancelled when it runs out); the clipboard
+  // keeps the canvas's last picture and size.
+  struct FileDialogUse {
+    QString mode, folder;
+    QStringList filters;
+    QString proposed;
+  };
+  struct ClipboardPicture {
+    DisplayList picture;
+    QSize size;
+  };
+  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override {
+    return RunFileDialog(QStringLiteral("open"), folder, filters);
+  }
+  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override {
+    return RunFileDialog(QStringLiteral("save"), folder, filters);
+  }
+  void SetDialogFileName(const QString& path) override { dialogFileName = path; }
+  void PutFigureBoxOnClipboard() override {
+    clipboard.push_back(
+        {drawn.empty() ? DisplayList{} : drawn.back(), placed.value(QStringLiteral("picFigBox")).size()});
+    calls << QStringLiteral("PutFigureBoxOnClipboard");
+  }
+  std::optional<QString> RunFileDialog(const QString& mode, const QString& folder,
+                                       const QStringList& filters) {
+    fileDialogs.push_back({mode, folder, filters, dialogFileName});
+    calls << QStringLiteral("FileDialog ") + mode;
+    if (fileAnswers.empty()) return std::nullopt;
+    const std::optional<QString> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer) dialogFileName = *answer;
+    return answer;
+  }
+  std::vector<FileDialogUse> fileDialogs;
+  std::deque<std::optional<QString>> fileAnswers;
+  std::vector<ClipboardPicture> clipboard;
 };

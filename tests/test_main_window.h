@@ -1,6 +1,8 @@
 // The real main window for offscreen tests: assets from the source tree, settings in memory,
-// and a way out that only counts.
+// answers scripted for message boxes and file dialogs, and a way out that only counts.
 #pragma once
+
+#include <deque>
 
 #include "fake_settings.h"
 #include "shell/frm_nubo_win.h"
@@ -13,6 +15,30 @@ class TestWindow : public FrmNuboWin {
   SettingsStore& Settings() override { return settings; }
   void EndProgram() override { ++endRequests; }
 
+  // Files and endings: nobody sits in front of the boxes and dialogs; each answers from its script,
+  // a box with OK and a dialog with cancel when the script has run out.
+  MessageAnswer ShowMessage(const Message& m) override {
+    messages.push_back(m);
+    if (answers.empty()) return MessageAnswer::Ok;
+    const MessageAnswer next = answers.front();
+    answers.pop_front();
+    return next;
+  }
+  std::optional<QString> RunOpenDialog(const QString&, const QStringList&) override { return Chosen(); }
+  std::optional<QString> RunSaveDialog(const QString&, const QStringList&) override { return Chosen(); }
+
   FakeSettings settings;
   int endRequests = 0;
+  std::vector<Message> messages;
+  std::deque<MessageAnswer> answers;
+  std::deque<std::optional<QString>> fileAnswers;
+
+ private:
+  std::optional<QString> Chosen() {
+    if (fileAnswers.empty()) return std::nullopt;
+    const std::optional<QString> path = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (path) SetDialogFileName(*path);
+    return path;
+  }
 };

@@ -1,6 +1,7 @@
 // The settings file: where it lives, what it holds, and that nothing in it can stop the program.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -116,4 +117,52 @@ TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
   EXPECT_EQ(state.mintMaxSize, 100);
   EXPECT_EQ(w.clientSize, QSize(640, 450));
   EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
+}
+
+// A line QSettings cannot parse costs only itself: the teacher's other keys are read, and kept at quit.
+TEST_F(IniStore, AStrayLineHidesNoReadableKey) {
+  const QByteArray keys =
+      "Difficulty=2\nScreenSize=1\nDrawEnabled=False\nSaveEnabled=False\nDataPath=/home/teacher/figures\n";
+  const QByteArray files[] = {
+      "[Option]\nfoo\n" + keys,
+      "[Option]\nDifficulty=2\nfoo\nScreenSize=1\nDrawEnabled=False\nSaveEnabled=False\n"
+      "DataPath=/home/teacher/figures\n",
+      "[Option]\n" + keys + "foo\n=\n",
+      "junk before any section\n[Option]\n" + keys,
+  };
+  for (const QByteArray& bytes : files) {
+    SetUp();
+    Put(file, bytes);
+    ReadFrom(file);
+    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuSenior"))) << bytes.constData();
+    EXPECT_EQ(state.mintMaxSize, 200);
+    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuExpansion1")));
+    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
+    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuSaveEnabled")));
+    EXPECT_EQ(state.mstrDataPath, QStringLiteral("/home/teacher/figures"));
+
+    IniSettingsStore store(file);
+    StoreSettings(c, store);
+    EXPECT_TRUE(w.messages.empty()) << "a skipped line is no failure to keep the settings";
+    EXPECT_TRUE(Slurp(file).contains("SaveEnabled=False"));
+  }
+}
+
+// Settings that cannot be kept are said so at quit, with the place they were meant for.
+TEST_F(IniStore, AnUnwritablePlaceIsReportedAtQuit) {
+  Put(dir.filePath(QStringLiteral("plain-file")), "not a folder");
+  const QString places[] = {
+      dir.filePath(QStringLiteral("plain-file/立体ヌボロforWin.ini")),  // the folder cannot be made
+      dir.filePath(QStringLiteral("folder.ini")),                       // a folder stands at the name
+  };
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+  for (const QString& place : places) {
+    SetUp();
+    w.messages.clear();
+    IniSettingsStore store(place);
+    StoreSettings(c, store);
+    ASSERT_EQ(w.messages.size(), 1u) << place.toStdString();
+    EXPECT_EQ(w.messages[0].title, QStringLiteral("エラー"));
+    EXPECT_TRUE(w.messages[0].text.contains(place));
+  }
 }

@@ -1,0 +1,62 @@
+// Load figure and Save figure.
+#include "figure/load_save.h"
+
+#include <algorithm>
+
+#include "construction/dispatch.h"
+#include "construction/draw_mode.h"
+#include "figure/app_state.h"
+#include "figure/figure_file.h"
+#include "shell/status_bar.h"
+#include "shell/window.h"
+#include "view/compute_view.h"
+#include "view/renderer.h"
+#include "view/third_angle.h"
+
+QStringList QtNameFilters(QStringView pairs) {
+  const QList<QStringView> parts = pairs.split(u'|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QStringView pattern = parts[i + 1] == u"*.*" ? QStringView(u"*") : parts[i + 1];
+    filters << parts[i].toString() + QStringLiteral(" (") + pattern.toString() + u')';
+  }
+  return filters;
+}
+
+QString FigurePathFromChosen(const QString& chosen) {
+  const qsizetype cut = std::max(chosen.lastIndexOf(u'/'), chosen.lastIndexOf(u'\\')) + 1;
+  const QString name = NormaliseFigureFileName(chosen.mid(cut));
+  return name.isEmpty() ? name : chosen.left(cut) + name;
+}
+
+// No question about a modified figure: loading replaces it as it is. A file that cannot be read leaves
+// everything as it was.
+void LoadFigure(Context& c) {
+  const auto chosen = c.window.RunOpenDialog(c.state.mstrDataPath, QtNameFilters(kOpenFilter));
+  QString error;
+  if (!chosen || !ReadFigureFile(*chosen, c.state, error)) return;
+  c.window.SetTitle(TitleWithFile(FilePartOfPath(*chosen)));
+  SetZoomFromCentre(c.state);
+  c.state.mblnModified = false;
+  PointerToOrigin(c);
+  ComputeView(c.state);
+  RedrawFigure(c.state, c.window);
+  c.window.SetExplanationText(*chosen);
+  if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
+}
+
+void SaveFigure(Context& c) {
+  const auto chosen = c.window.RunSaveDialog(c.state.mstrDataPath, QtNameFilters(kSaveFilter));
+  const QString path = chosen ? FigurePathFromChosen(*chosen) : QString();
+  if (!path.isEmpty()) {
+    QString error;
+    if (!WriteFigureFile(path, c.state, error)) {
+      // Silence here would let the learner quit believing the figure safe.
+      c.window.ShowMessage({QStringLiteral("図形を保存できませんでした。\n") + error,
+                            QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
+      return;
+    }
+  }
+  ComputeView(c.state);
+  RedrawFigure(c.state, c.window);
+}

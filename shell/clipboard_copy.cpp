@@ -1,0 +1,34 @@
+// The two copy commands: switch to the normal layout, copy, and switch back.
+#include "shell/clipboard_copy.h"
+
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "shell/window.h"
+#include "shell/window_layout.h"
+#include "view/renderer.h"
+
+namespace {
+void CopyPicture(Context& c, bool colour) {
+  Window& w = c.window;
+  const int16_t remembered = w.IsChecked(QStringLiteral("mnuNormalSize"))   ? 0
+                             : w.IsChecked(QStringLiteral("mnuExpansion1")) ? 1
+                                                                            : 2;
+  // The normal layout also hides the three views, so only a copy at the normal size can be refused.
+  if (remembered != 0) ApplyScreenLayout(c, 0);
+  if (c.state.mblnThirdAngle) {
+    w.ShowMessage({QString::fromUtf8(kCopyRefusedText), QString(), MessageButtons::Ok, MessageIcon::None});
+  } else if (colour) {
+    w.PutFigureBoxOnClipboard();
+  } else {
+    c.state.mblnColorDraw = false;
+    RedrawFigure(c.state, w);
+    w.PutFigureBoxOnClipboard();
+    c.state.mblnColorDraw = true;
+    RedrawFigure(c.state, w);
+  }
+  if (remembered != 0) ApplyScreenLayout(c, remembered);
+}
+}  // namespace
+
+void CopyPictureInColour(Context& c) { CopyPicture(c, true); }
+void CopyPictureInMonochrome(Context& c) { CopyPicture(c, false); }

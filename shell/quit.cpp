@@ -1,0 +1,63 @@
+// Quit and new figure: the questions first, then the end or the fresh start.
+#include "shell/quit.h"
+
+#include "construction/dispatch.h"
+#include "figure/app_state.h"
+#include "figure/load_save.h"
+#include "settings/operation_settings.h"
+#include "shell/status_bar.h"
+#include "shell/window.h"
+#include "view/rotation.h"
+#include "view/third_angle.h"
+#include "view/view_commands.h"
+
+namespace {
+MessageAnswer Ask(Window& w, const char* text, const char* title, MessageButtons buttons) {
+  return w.ShowMessage({QString::fromUtf8(text), QString::fromUtf8(title), buttons, MessageIcon::Question});
+}
+}  // namespace
+
+void OfferToSave(Context& c) {
+  if (c.state.mblnModified &&
+      Ask(c.window, kSaveQuestion, kWaitTitle, MessageButtons::YesNo) == MessageAnswer::Yes)
+    SaveFigure(c);
+}
+
+void Quit(Context& c) {
+  OfferToSave(c);
+  // Saving does not clear the modified flag: a Cancel here and a second Quit ask about saving again.
+  if (Ask(c.window, kQuitQuestion, kQuitTitle, MessageButtons::OkCancel) != MessageAnswer::Ok) return;
+  StoreSettings(c, c.window.Settings());
+  c.window.EndProgram();
+}
+
+void QuitThenStopTurning(Context& c, int16_t) {
+  Quit(c);
+  StopTurning(c);
+}
+
+void ResetForNewFigure(AppState& s) {
+  s.msngLineX[0] = s.msngLineY[0] = s.msngLineZ[0] = 0;
+  s.mintLineCount = 0;
+  s.mintAngleH = -45;
+  s.mintAngleV = 30;
+  s.msngZoom = 1.0f;
+  s.msngViewLineX[0] = s.msngViewLineY[0] = 0;
+  for (int i : {0, 4, 5}) s.msngRefX[i] = s.msngRefY[i] = s.msngRefZ[i] = 0;
+  s.mintTurnMode = 0;
+  s.mblnModified = false;
+  s.mblnNoLineStart = true;
+  s.mblnTurning = false;
+}
+
+void NewFigure(Context& c) {
+  if (Ask(c.window, kNewFigureQuestion, kWaitTitle, MessageButtons::YesNo) != MessageAnswer::Yes) return;
+  OfferToSave(c);
+  if (c.state.mblnTurning) StopTurning(c);
+  ResetForNewFigure(c.state);
+  if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
+  c.window.SetTitle(TitleWithFile(QString()));
+  // The next dialog proposes no name, and the watchman's title has no file in it.
+  c.window.SetDialogFileName(QString());
+  SetView(c, kIsometricView.h, kIsometricView.v);
+}

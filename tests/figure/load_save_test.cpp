@@ -1,0 +1,159 @@
+// Load figure and Save figure through a scripted file dialog.
+#include "figure/load_save.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "construction/dispatch.h"
+#include "fake_window.h"
+#include "figure/app_state.h"
+#include "figure/figure_file.h"
+#include "shell/status_bar.h"
+#include "view/third_angle.h"
+
+namespace {
+QByteArray FileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class LoadSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitialiseApplicationState(state);
+    state.mstrDataPath = dir.path();
+    // One line from (0, 0, 0) to (20, 0, 0), not yet saved.
+    state.msngLineX[2] = 20;
+    state.mintLineCount = 1;
+    UpdateFigureCentre(state);
+    state.mblnModified = true;
+    w.title = QStringLiteral("before");
+    w.explanation = QStringLiteral("before");
+  }
+  QString In(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+  QTemporaryDir dir;
+  AppState state;
+  FakeWindow w;
+  WatchmanState watchman;
+  Context c{state, w, watchman};
+};
+}  // namespace
+
+TEST(FileDialogFilters, DescriptionsStayAndAllFilesMeansAll) {
+  EXPECT_EQ(QtNameFilters(kOpenFilter),
+            (QStringList{QStringLiteral("立体ヌボロデータファイル(*.nbo) (*.nbo)"),
+                         QStringLiteral("すべてのファイル(*.*) (*)")}));
+  EXPECT_EQ(QtNameFilters(kSaveFilter),
+            QStringList{QStringLiteral("立体ヌボロデータファイル(*.nbo) (*.nbo)")});
+}
+
+// What the dialog returns decides the file written; nothing else of the program changes.
+TEST_F(LoadSave, SaveWritesUnderTheNormalisedName) {
+  struct Case {
+    std::optional<QString> typed;
+    const char* written;  // nullptr: nothing written
+  } cases[] = {
+      {In(" fig "), "fig.nbo"}, {In("fig.NBO"), "fig.NBO"}, {In("a.txt"), "a.txt.nbo"},
+      {In("図形"), "図形.nbo"}, {In("   "), nullptr},       {std::nullopt, nullptr},  // cancelled
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.typed.value_or(QStringLiteral("cancelled")).toStdString());
+    for (const QString& f : QDir(dir.path()).entryList(QDir::Files)) QFile::remove(dir.filePath(f));
+    w.drawn.clear();
+    w.fileAnswers = {k.typed};
+    SaveFigure(c);
+
+    ASSERT_EQ(w.fileDialogs.back().mode, QStringLiteral("save"));
+    EXPECT_EQ(w.fileDialogs.back().folder, dir.path());
+    EXPECT_EQ(w.fileDialogs.back().filters, QtNameFilters(kSaveFilter));
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+    if (k.written) {
+      ASSERT_EQ(files, QStringList{QString::fromUtf8(k.written)});
+      EXPECT_EQ(FileBytes(In(k.written)), FigureFileBytes(state));
+    } else {
+      EXPECT_TRUE(files.isEmpty());
+    }
+    // Saving keeps the modified mark, the caption and the status text; it redraws in any case.
+    EXPECT_TRUE(state.mblnModified);
+    EXPECT_EQ(w.title, QStringLiteral("before"));
+    EXPECT_EQ(w.explanation, QStringLiteral("before"));
+    EXPECT_TRUE(w.messages.empty());
+    EXPECT_EQ(w.drawn.size(), 1u);
+  }
+}
+
+// A save that cannot be done says so, naming the file; the next proposal is still the chosen name.
+TEST_F(LoadSave, AFailedSaveIsToldAndNothingIsReplaced) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.nbo")));
+  const QString places[] = {In("folder.nbo"), In("missing/fig.nbo")};
+  for (const QString& place : places) {
+    w.messages.clear();
+    w.drawn.clear();
+    w.fileAnswers = {place};
+    SaveFigure(c);
+    ASSERT_EQ(w.messages.size(), 1u) << place.toStdString();
+    EXPECT_EQ(w.messages[0].title, QStringLiteral("エラー"));
+    EXPECT_TRUE(w.messages[0].text.contains(place));
+    EXPECT_TRUE(w.drawn.empty());
+    EXPECT_EQ(w.dialogFileName, place);
+  }
+  EXPECT_TRUE(QFileInfo(In("folder.nbo")).isDir());
+}
+
+// A cancelled dialog or a file that cannot be read changes nothing the learner sees.
+TEST_F(LoadSave, LoadThatDoesNotHappenChangesNothing) {
+  QFile broken(In("broken.nbo"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+  broken.write(" 1  2 ");
+  broken.close();
+  for (const std::optional<QString>& chosen : {std::optional<QString>(), std::optional(In("broken.nbo"))}) {
+    const AppState before = state;
+    w.fileAnswers = {chosen};
+    LoadFigure(c);
+    EXPECT_EQ(w.fileDialogs.back().mode, QStringLiteral("open"));
+    EXPECT_EQ(w.fileDialogs.back().filters, QtNameFilters(kOpenFilter));
+    EXPECT_EQ(w.title, QStringLiteral("before"));
+    EXPECT_EQ(w.explanation, QStringLiteral("before"));
+    EXPECT_EQ(state.msngZoom, before.msngZoom);
+    EXPECT_EQ(state.mblnModified, before.mblnModified);
+    EXPECT_EQ(state.msngLineX, before.msngLineX);
+    EXPECT_TRUE(w.drawn.empty());
+    EXPECT_TRUE(w.messages.empty()) << "a failed load stays silent";
+  }
+}
+
+TEST_F(LoadSave, LoadReplacesTheFigureAndStartsItAfresh) {
+  // A figure with centre (50, 50, 50) on file; the three views on and the pointer away from the origin.
+  AppState onFile;
+  onFile.msngLineX[0] = onFile.msngLineY[0] = onFile.msngLineZ[0] = 50;
+  onFile.msngLineX[2] = 100;
+  onFile.mintLineCount = 1;
+  QString error;
+  ASSERT_TRUE(WriteFigureFile(In("cube.nbo"), onFile, error));
+  w.checked.insert(QStringLiteral("mnuNormalSize"));
+  ToggleThirdAngle(c);
+  ASSERT_TRUE(state.mblnThirdAngle);
+  state.msngRefX[4] = 40;
+  w.drawn.clear();
+
+  w.fileAnswers = {In("cube.nbo")};
+  LoadFigure(c);
+  EXPECT_EQ(state.mintLineCount, 1);
+  EXPECT_EQ(state.msngLineX[2], 100);
+  EXPECT_FLOAT_EQ(state.msngZoom, 2.25f);
+  EXPECT_FALSE(state.mblnModified);
+  EXPECT_EQ(state.msngRefX[4], 0);
+  EXPECT_FALSE(state.mblnThirdAngle);
+  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [ cube.nbo ]"));
+  EXPECT_EQ(w.explanation, In("cube.nbo"));
+  EXPECT_EQ(w.dialogFileName, In("cube.nbo"));
+  EXPECT_GE(w.drawn.size(), 2u);
+  // The next dialog proposes the name chosen last.
+  SaveFigure(c);
+  EXPECT_EQ(w.fileDialogs.back().proposed, In("cube.nbo"));
+}
