@@ -1,6 +1,7 @@
 // Load figure and Save figure.
 #include "figure/load_save.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "construction/dispatch.h"
@@ -34,15 +35,35 @@ QString FigurePathFromChosen(const QString& chosen) {
 void LoadFigure(Context& c) {
   const auto chosen = c.window.RunOpenDialog(c.state.mstrDataPath, QtNameFilters(kOpenFilter));
   QString error;
-  if (!chosen || !ReadFigureFile(*chosen, c.state, error)) return;
-  c.window.SetTitle(TitleWithFile(FilePartOfPath(*chosen)));
+  if (chosen) LoadChosenFigure(c, *chosen, error);
+}
+
+bool LoadChosenFigure(Context& c, const QString& path, QString& error) {
+  if (!ReadFigureFile(path, c.state, error)) return false;
+  c.window.SetTitle(TitleWithFile(FilePartOfPath(path)));
   SetZoomFromCentre(c.state);
   c.state.mblnModified = false;
   PointerToOrigin(c);
   ComputeView(c.state);
   RedrawFigure(c.state, c.window);
-  c.window.SetExplanationText(*chosen);
+  c.window.SetExplanationText(path);
   if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
+  return true;
+}
+
+void OpenFigureFromCommandLine(Context& c, const QString& path) {
+  const QString full = QFileInfo(path).absoluteFilePath();
+  QString error;
+  if (LoadChosenFigure(c, full, error)) {
+    // As if chosen in the dialog: the title keeps its name and the next dialog proposes it.
+    c.window.SetDialogFileName(full);
+    return;
+  }
+  // Nobody chose this file in a dialog, so silence would hide why nothing opened.
+  const QString text = error.contains(full)
+                           ? error
+                           : QStringLiteral("図形ファイル「%1」を読み込めませんでした。\n").arg(full) + error;
+  c.window.ShowMessage({text, QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 void SaveFigure(Context& c) {

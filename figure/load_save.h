@@ -20,5 +20,9 @@ QStringList QtNameFilters(QStringView pairs);
 QString FigurePathFromChosen(const QString& chosen);
 
 void LoadFigure(Context& c);
+// The steps of Load figure after its dialog; on failure nothing changes and `error` says why.
+bool LoadChosenFigure(Context& c, const QString& path, QString& error);
+// A figure named when the program was started (a double-click on a file); a failure is told in a box.
+void OpenFigureFromCommandLine(Context& c, const QString& path);
 // A failed write is told in a box titled "エラー"; the file that was there stays as it was.
 void SaveFigure(Context& c);

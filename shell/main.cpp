@@ -3,6 +3,7 @@
 #include <QTranslator>
 
 #include "figure/app_state.h"
+#include "figure/load_save.h"
 #include "platform/translation.h"
 #include "shell/frm_nubo_win.h"
 #include "shell/startup.h"
@@ -14,5 +15,8 @@ int main(int argc, char* argv[]) {
   AppState state;
   FrmNuboWin window(state);
   StartUp(window.Ctx());
+  // A figure file given to the program, as the desktop passes it on a double-click.
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1) OpenFigureFromCommandLine(window.Ctx(), args.at(1));
   return QApplication::exec();
 }

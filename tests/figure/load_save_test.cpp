@@ -157,3 +157,41 @@ TEST_F(LoadSave, LoadReplacesTheFigureAndStartsItAfresh) {
   SaveFigure(c);
   EXPECT_EQ(w.fileDialogs.back().proposed, In("cube.nbo"));
 }
+
+// A file given at start-up loads as if chosen; one that cannot be read is told, naming it.
+TEST_F(LoadSave, FigureFromTheCommandLine) {
+  AppState onFile;
+  onFile.msngLineX[0] = onFile.msngLineY[0] = onFile.msngLineZ[0] = 50;
+  onFile.msngLineX[2] = 100;
+  onFile.mintLineCount = 1;
+  QString error;
+  ASSERT_TRUE(WriteFigureFile(In("given.nbo"), onFile, error));
+  QFile broken(In("broken.nbo"));
+  ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write(" 1  2 ") > 0);
+  broken.close();
+
+  for (const char* bad : {"broken.nbo", "missing.nbo"}) {
+    const AppState before = state;
+    OpenFigureFromCommandLine(c, In(bad));
+    ASSERT_EQ(w.messages.size(), 1u) << bad;
+    EXPECT_EQ(w.messages.back().title, QStringLiteral("エラー"));
+    EXPECT_TRUE(w.messages.back().text.contains(In(bad))) << w.messages.back().text.toStdString();
+    EXPECT_EQ(state.msngLineX, before.msngLineX);
+    EXPECT_EQ(w.title, QStringLiteral("before"));
+    EXPECT_TRUE(w.dialogFileName.isEmpty());
+    w.messages.clear();
+  }
+
+  // A relative name, as a file manager or a shell may pass it.
+  const QString cwd = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  OpenFigureFromCommandLine(c, QStringLiteral("given.nbo"));
+  QDir::setCurrent(cwd);
+  EXPECT_TRUE(w.messages.empty());
+  EXPECT_EQ(state.msngLineX[2], 100);
+  EXPECT_FLOAT_EQ(state.msngZoom, 2.25f);
+  EXPECT_FALSE(state.mblnModified);
+  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [ given.nbo ]"));
+  EXPECT_EQ(w.explanation, In("given.nbo"));
+  EXPECT_EQ(w.dialogFileName, In("given.nbo"));
+}
