@@ -98,7 +98,7 @@ await_exit() {
 }
 
 # Without a window manager nobody hands the focus back after a dialog closes.
-focus() { xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+focus() { timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || true; }
 
 title() { xdotool getwindowname "$MAIN"; }
 title_is() { [ "$(title)" = "$1" ]; }
@@ -153,7 +153,7 @@ choose_file() {
 # The window's picture as PNG into $2.
 shot() { import -window "$1" "$2" 2>/dev/null; }
 # The colour of pixel x,y of a PNG as "r,g,b".
-pixel() { convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:; }
+pixel() { convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r+0.5)],%[fx:int(255*p{'"$2,$3"'}.g+0.5)],%[fx:int(255*p{'"$2,$3"'}.b+0.5)]' info:; }
 expect_pixel() {
   local got
   got=$(pixel "$1" "$2" "$3")
