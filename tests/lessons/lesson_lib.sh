@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Shared by the lesson scripts: an X server of their own, the program with a fresh settings folder, real
 # key events, and waiting for what the learner would see. Sourced; the caller passes the program's path.
+# KEEP=1 keeps the screenshots and files of a passing run too.
 set -euo pipefail
 
 NUBORO=${1:?usage: $0 path/to/nuboro}
