@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -227,7 +228,7 @@ TEST_F(MainWindow, EveryControlHasAnAccessibleName) {
   window.SetExplanationText(QString());
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window.sbrExplanation)->text(QAccessible::Name),
             QStringLiteral("説明："));
-  EXPECT_FALSE(window.windowIcon().isNull());
+  EXPECT_FALSE(window.windowIcon().pixmap(QSize(32, 32)).isNull());
 }
 
 // The real way out, through each of its three doors: one request closes the window and keeps the settings.
@@ -364,6 +365,12 @@ TEST_F(MainWindow, TimerTicksReachTheStatusBarAndTitle) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("立体ヌボロ for Windows Ver3.1　*[変更あり]"));
   EXPECT_NE(window.sbrAngle->text(), QStringLiteral("(^o^)/"))
       << "the start-up angle is no preset: a face frame";
+  // Every frame is as wide as the next in the panel's font, so the face does not hop between them.
+  const QFontMetrics metrics(window.sbrAngle->font());
+  for (QStringView frame : kFaceFrames)
+    EXPECT_EQ(metrics.horizontalAdvance(frame.toString()),
+              metrics.horizontalAdvance(kFaceFrames[0].toString()))
+        << frame.toString().toStdString();
   ASSERT_TRUE(QMetaObject::invokeMethod(explanation, "timeout"));
   EXPECT_TRUE(window.sbrExplanation->text().isEmpty());
 }
