@@ -89,5 +89,22 @@ inline constexpr std::array<ToolbarEntry, 19> kToolbar{{
 
 inline constexpr int kPictureButtonCount = 13;
 
+// What each picture button does, in words: the buttons show only icons, so screen readers speak these.
+inline constexpr std::array<const char*, kPictureButtonCount> kPictureButtonNames{{
+    "縦の角度を＋5°",
+    "横の角度を＋5°",
+    "横の角度を－5°",
+    "縦の角度を－5°",
+    "ポインタを＋Ｘへ",
+    "ポインタを－Ｘへ",
+    "ポインタを＋Ｙへ",
+    "ポインタを－Ｙへ",
+    "ポインタを＋Ｚへ",
+    "ポインタを－Ｚへ",
+    "取り消し",
+    "点を決める",
+    "ポインタを原点へ",
+}};
+
 // Icon size of picture button `index` in pixels: the two big ones are 48, the rest 32.
 constexpr int PictureButtonIconSize(int index) { return index == 11 || index == 12 ? 48 : 32; }

@@ -100,6 +100,10 @@ bool ReadLineCount(ItemReader& in, int16_t& out, QString& error) {
 }
 }  // namespace
 
+bool FigureTextCodecAvailable() {
+  return QStringDecoder(kCodec).isValid() && QStringEncoder(kCodec).isValid();
+}
+
 bool ParseFigureFile(const QByteArray& bytes, FigureData& out, QString& error) {
   QStringDecoder decode(kCodec);
   const QString text = decode(bytes);

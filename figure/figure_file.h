@@ -15,6 +15,8 @@ struct FigureData {
 inline constexpr char kFigureTrailer[] = "立体ヌボロ for Windows Ver3.1";
 
 // Parses a whole file's bytes; on failure `error` says what went wrong, in Japanese.
+// Whether the toolkit can convert the files' Shift_JIS text: without it nothing can be read or written.
+bool FigureTextCodecAvailable();
 bool ParseFigureFile(const QByteArray& bytes, FigureData& out, QString& error);
 QByteArray FigureFileBytes(const AppState& s);
 

@@ -89,7 +89,8 @@ void ToggleSavePermission(Context& c) {
 
 void ReadSettings(Context& c, SettingsStore& store) {
   if (const auto level = StoredChoice(store, "Difficulty")) TickLevel(c, *level);
-  if (const auto size = StoredChoice(store, "ScreenSize")) ApplyScreenLayout(c, static_cast<int16_t>(*size));
+  if (const auto size = StoredChoice(store, "ScreenSize"))
+    ApplyScreenLayout(c, FittingScreenSize(static_cast<int16_t>(*size), c.window.ScreenSize()));
   SetPermission(c.window, "mnuDrawEnabled", kDrawControls, StoredFlag(store, "DrawEnabled"));
   SetPermission(c.window, "mnuSaveEnabled", kSaveControls, StoredFlag(store, "SaveEnabled"));
   // An empty folder would send the file dialogs wherever the process happens to be.

@@ -44,6 +44,7 @@ FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
   client_ = new QWidget(this);
   setCentralWidget(client_);
   setWindowTitle(kBaseTitle.toString());
+  setWindowIcon(QIcon(QStringLiteral(":/desktop/nuboro.svg")));
 }
 
 // Apart from the constructor, so that the splash is up while the controls are made.
@@ -58,6 +59,11 @@ void FrmNuboWin::LoadMainWindow() {
   picSideView = NewCanvas(client_, "picSideView");
   for (PictureBox* box : {picFigBox, picFrontView, picTopVIew, picSideView})
     controls_.insert(box->objectName(), box);
+  // Screen readers name the canvases by what they show.
+  picFigBox->setAccessibleName(QStringLiteral("図形"));
+  picFrontView->setAccessibleName(QStringLiteral("正面図"));
+  picTopVIew->setAccessibleName(QStringLiteral("平面図"));
+  picSideView->setAccessibleName(QStringLiteral("右側面図"));
   BuildPictureButtons();
   BuildStatusBar();
   BuildTimers();
@@ -173,8 +179,16 @@ int FrmNuboWin::StatusBarHeight() const { return sbrConditionNow->sizeHint().hei
 QString FrmNuboWin::Title() const { return windowTitle(); }
 void FrmNuboWin::SetTitle(const QString& title) { setWindowTitle(title); }
 
-void FrmNuboWin::SetExplanationText(const QString& text) { sbrExplanation->setText(text); }
-void FrmNuboWin::SetAngleText(const QString& text) { sbrAngle->setText(text); }
+// Screen readers hear which panel speaks, also while it is empty.
+void FrmNuboWin::SetExplanationText(const QString& text) {
+  sbrExplanation->setText(text);
+  sbrExplanation->setAccessibleName(kExplanationPanelDesignText.toString() + text);
+}
+
+void FrmNuboWin::SetAngleText(const QString& text) {
+  sbrAngle->setText(text);
+  sbrAngle->setAccessibleName(kAnglePanelDesignText.toString() + text);
+}
 
 void FrmNuboWin::SetPanelWidths(int explanation, int angle) {
   sbrExplanation->setFixedWidth(explanation);

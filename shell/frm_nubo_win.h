@@ -111,6 +111,7 @@ class FrmNuboWin : public QMainWindow, public Window {
 
  private:
   void BuildMenus();
+  void GroupOneOfThree();
   void BuildToolbar();
   void BuildPictureButtons();
   void BuildStatusBar();

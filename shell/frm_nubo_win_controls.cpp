@@ -1,5 +1,7 @@
 // Building the main window's controls from the control tables, each wired to the dispatcher.
 #include <QAction>
+#include <QActionGroup>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
@@ -10,7 +12,9 @@
 #include <vector>
 
 #include "construction/controls.h"
+#include "settings/operation_settings.h"
 #include "shell/frm_nubo_win.h"
+#include "shell/window_layout.h"
 #include "shell/wood_panel.h"
 
 namespace {
@@ -56,11 +60,28 @@ void FrmNuboWin::BuildMenus() {
       checked_.insert(name, true);
     }
     connect(action, &QAction::triggered, this, [this, name, action] {
-      // The mark is the operations' to set: a click does not toggle it by itself.
-      if (action->isCheckable()) action->setChecked(checked_.value(name));
+      // The marks are the operations' to set: a click does not move them by itself, in a group neither.
+      if (QActionGroup* group = action->actionGroup()) {
+        for (QAction* member : group->actions()) member->setChecked(checked_.value(member->objectName()));
+      } else if (action->isCheckable()) {
+        action->setChecked(checked_.value(name));
+      }
       MenuClick(context_, *tables_, name);
     });
   }
+  GroupOneOfThree();
+}
+
+// The one-of-three choices show the platform's radio marks; which one is ticked stays in checked_.
+void FrmNuboWin::GroupOneOfThree() {
+  const auto group = [this](auto const& rows) {
+    auto* g = new QActionGroup(this);
+    // Exclusive marks but no forced tick: the operations untick one item before ticking the next.
+    g->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const auto& row : rows) g->addAction(MenuItem(QString::fromLatin1(row.menuItem)));
+  };
+  group(kDifficultyLevels);
+  group(kScreenProfiles);
 }
 
 void FrmNuboWin::BuildToolbar() {
@@ -79,7 +100,8 @@ void FrmNuboWin::BuildToolbar() {
     const QString key = QString::fromLatin1(e.key);
     // The image list: images 1 to 14 belong to the keyed buttons in order.
     imglstToolBar.append(DesignIcon(key));
-    QAction* button = tlbToolBar->addAction(imglstToolBar.last(), QString());
+    // The tooltip doubles as the caption that screen readers speak; the bar shows icons only.
+    QAction* button = tlbToolBar->addAction(imglstToolBar.last(), QString::fromUtf8(e.tooltip));
     button->setObjectName(key);
     button->setToolTip(QString::fromUtf8(e.tooltip));
     controls_.insert(key, button);
@@ -101,6 +123,7 @@ void FrmNuboWin::BuildPictureButtons() {
     const int size = PictureButtonIconSize(i);
     button->setIconSize(QSize(size, size));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAccessibleName(QString::fromUtf8(kPictureButtonNames[i]));
     button->setFocusPolicy(Qt::NoFocus);
     controls_.insert(name, button);
     command1_[i] = button;
@@ -121,6 +144,10 @@ void FrmNuboWin::BuildStatusBar() {
   }
   sbrExplanation->setObjectName(QStringLiteral("sbrExplanation"));
   sbrAngle->setObjectName(QStringLiteral("sbrAngle"));
+  // Every character the same width, so that the watchman's face stays in place between its frames.
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSizeF(sbrAngle->font().pointSizeF());
+  sbrAngle->setFont(fixed);
   sbrConditionNow->addWidget(sbrExplanation);
   sbrConditionNow->addWidget(sbrAngle, 1);
 }

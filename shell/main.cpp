@@ -1,5 +1,6 @@
 // nuboro: start the program.
 #include <QApplication>
+#include <QIcon>
 #include <QTranslator>
 
 #include "figure/app_state.h"
@@ -10,6 +11,9 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Dialogs share the program's icon; desktops match the window to its menu entry by this name.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/nuboro.svg")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("nuboro"));
   QTranslator qtJapanese;
   InstallToolkitJapanese(qtJapanese);
   AppState state;

@@ -66,6 +66,13 @@ std::array<bool, 3> SizeItemsAllowed(int sw, int sh) {
   return {true, true, true};
 }
 
+int16_t FittingScreenSize(int16_t wanted, const QSize& screen) {
+  const auto allowed = SizeItemsAllowed(screen.width(), screen.height());
+  int16_t size = wanted;
+  while (size > 0 && size < 3 && !allowed[size]) --size;
+  return size;
+}
+
 void SetUpMainWindow(Window& w) {
   w.SetClientSize(QSize(640, 450));
   w.CentreOnScreen();

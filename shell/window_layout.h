@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <array>
 #include <cstdint>
 
@@ -36,6 +37,9 @@ std::array<QRect, 13> CommandButtonRects(int panelHeight);
 
 // Which of the three size items a screen of sw x sh pixels allows.
 std::array<bool, 3> SizeItemsAllowed(int sw, int sh);
+// The largest size up to `wanted` that a screen of that size allows: a layout stored on a larger
+// screen would put the menu bar out of reach.
+int16_t FittingScreenSize(int16_t wanted, const QSize& screen);
 
 void SetUpMainWindow(Window& w);
 void SetUpDrawingArea(Window& w);

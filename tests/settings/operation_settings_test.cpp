@@ -84,6 +84,31 @@ TEST_F(Settings, StoredLevelsAndSizes) {
   EXPECT_TRUE(w.clientSize.isEmpty()) << "an unknown size changes nothing";
 }
 
+// A size stored on a larger screen would put the menu bar off this one: the largest that fits instead.
+TEST_F(Settings, StoredSizeFallsBackToTheLargestThatFitsTheScreen) {
+  struct Case {
+    QSize screen;
+    const char* stored;
+    const char* ticked;
+    QSize client;
+  } cases[] = {
+      {{640, 480}, "2", "mnuNormalSize", {640, 450}},   {{640, 480}, "1", "mnuNormalSize", {640, 450}},
+      {{800, 600}, "2", "mnuExpansion1", {800, 570}},   {{1024, 768}, "2", "mnuExpansion2", {1024, 738}},
+      {{1920, 1080}, "1", "mnuExpansion1", {800, 570}}, {{1280, 600}, "2", "mnuExpansion1", {800, 570}},
+  };
+  for (const Case& k : cases) {
+    Settings::SetUp();
+    w.screen = k.screen;
+    Store("ScreenSize", k.stored);
+    ReadSettings(c, w.settings);
+    SCOPED_TRACE(testing::Message() << k.screen.width() << "x" << k.screen.height() << " " << k.stored);
+    EXPECT_TRUE(Checked(k.ticked));
+    EXPECT_EQ(w.clientSize, k.client);
+    StoreSettings(c, w.settings);
+    EXPECT_EQ(Stored("ScreenSize"), QString::number(FittingScreenSize(int16_t(atoi(k.stored)), k.screen)));
+  }
+}
+
 TEST_F(Settings, PermissionWordsNumbersAndGarbage) {
   struct Case {
     const char* text;

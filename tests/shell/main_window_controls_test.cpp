@@ -2,10 +2,13 @@
 // dispatcher.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -37,7 +40,7 @@ void Walk(QMenu* menu, int level, QStringList& out) {
     else
       line += u' ' + a->text();
     if (!a->shortcut().isEmpty()) line += u' ' + a->shortcut().toString();
-    if (a->isCheckable()) line += QStringLiteral(" check");
+    if (a->isCheckable()) line += a->actionGroup() ? QStringLiteral(" radio") : QStringLiteral(" check");
     out << line;
     if (a->menu()) Walk(a->menu(), level + 1, out);
   }
@@ -91,16 +94,16 @@ TEST_F(MainWindow, MenuTreeIsTheDesignedOne) {
       "  mnuThirdAngleProjectionMethod 三角法表示",
       "mnuOption オプション(&O)",
       "  mnuDifficulty 操作の難易度",
-      "    mnuBeginner 初級 check",
-      "    mnuMidClass 中級 check",
-      "    mnuSenior 上級 check",
+      "    mnuBeginner 初級 radio",
+      "    mnuMidClass 中級 radio",
+      "    mnuSenior 上級 radio",
       "    hifun3 ---",
       "    mnuOtherOption さらに細かい設定",
       "  hifun ---",
       "  mnuWiindowSize 画面の大きさ",
-      "    mnuNormalSize ノーマル(640×480) check",
-      "    mnuExpansion1 拡張１(800×600) check",
-      "    mnuExpansion2 拡張２(1024×768) check",
+      "    mnuNormalSize ノーマル(640×480) radio",
+      "    mnuExpansion1 拡張１(800×600) radio",
+      "    mnuExpansion2 拡張２(1024×768) radio",
       "  mnuHifun2 ---",
       "  mnuDrawEnabled 作図を許可 check",
       "  mnuSaveEnabled データの保存を許可 check",
@@ -183,6 +186,18 @@ TEST_F(MainWindow, MenuRowsOfThisWindowRunTheirOperations) {
   // Clicking a checked size again keeps its mark: marks belong to the operations, not the clicks.
   window.MenuItem(QStringLiteral("mnuExpansion1"))->trigger();
   EXPECT_TRUE(window.MenuItem(QStringLiteral("mnuExpansion1"))->isChecked());
+  // Nor does a click that the operation turns down move the radio mark.
+  window.SetEnabled(QStringLiteral("mnuSenior"), true);
+  window.SetChecked(QStringLiteral("mnuMidClass"), true);
+  window.SetChecked(QStringLiteral("mnuBeginner"), false);
+  window.MenuItem(QStringLiteral("mnuMidClass"))->trigger();
+  for (const char* item :
+       {"mnuBeginner", "mnuMidClass", "mnuSenior", "mnuNormalSize", "mnuExpansion1", "mnuExpansion2"}) {
+    const QString name = QString::fromLatin1(item);
+    EXPECT_EQ(window.MenuItem(name)->isChecked(), window.IsChecked(name)) << item;
+  }
+  EXPECT_TRUE(window.IsChecked(QStringLiteral("mnuMidClass")));
+  EXPECT_FALSE(window.IsChecked(QStringLiteral("mnuBeginner")));
 
   window.MenuItem(QStringLiteral("mnuShowVersion"))->trigger();
   ASSERT_NE(window.About(), nullptr);
@@ -194,6 +209,26 @@ TEST_F(MainWindow, MenuRowsOfThisWindowRunTheirOperations) {
   window.close();  // the close box goes through the same door
   EXPECT_EQ(window.endRequests, 3);
   EXPECT_TRUE(window.isVisible());
+}
+
+// Icon-only buttons, canvases and panels are named for screen readers; menu items by their captions.
+TEST_F(MainWindow, EveryControlHasAnAccessibleName) {
+  QStringList nameless;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->objectName().startsWith(u"qt_") ||
+        !(qobject_cast<QAbstractButton*>(w) || qobject_cast<PictureBox*>(w) || qobject_cast<QLabel*>(w)))
+      continue;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (!a || a->text(QAccessible::Name).trimmed().isEmpty()) nameless << w->objectName();
+  }
+  for (QAction* a : window.findChildren<QAction*>()) {
+    if (!a->isSeparator() && !a->objectName().isEmpty() && a->text().isEmpty()) nameless << a->objectName();
+  }
+  EXPECT_TRUE(nameless.isEmpty()) << nameless.join(u' ').toStdString();
+  window.SetExplanationText(QString());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.sbrExplanation)->text(QAccessible::Name),
+            QStringLiteral("説明："));
+  EXPECT_FALSE(window.windowIcon().pixmap(QSize(32, 32)).isNull());
 }
 
 // The real way out, through each of its three doors: one request closes the window and keeps the settings.
@@ -330,6 +365,12 @@ TEST_F(MainWindow, TimerTicksReachTheStatusBarAndTitle) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("立体ヌボロ for Windows Ver3.1　*[変更あり]"));
   EXPECT_NE(window.sbrAngle->text(), QStringLiteral("(^o^)/"))
       << "the start-up angle is no preset: a face frame";
+  // Every frame is as wide as the next in the panel's font, so the face does not hop between them.
+  const QFontMetrics metrics(window.sbrAngle->font());
+  for (QStringView frame : kFaceFrames)
+    EXPECT_EQ(metrics.horizontalAdvance(frame.toString()),
+              metrics.horizontalAdvance(kFaceFrames[0].toString()))
+        << frame.toString().toStdString();
   ASSERT_TRUE(QMetaObject::invokeMethod(explanation, "timeout"));
   EXPECT_TRUE(window.sbrExplanation->text().isEmpty());
 }

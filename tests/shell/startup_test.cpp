@@ -82,3 +82,20 @@ TEST(StartUp, GoesOnWithAnEmptyFigureWhenTheSampleIsMissing) {
   EXPECT_EQ(Milestones(run.w.calls).indexOf(QStringLiteral("ShowMessage")),
             Milestones(run.w.calls).indexOf(QStringLiteral("PrepareOtherOptions")) + 1);
 }
+
+// A toolkit without the files' text conversion can neither load nor save: said once, before the sample.
+TEST(StartUp, SaysOnceWhenFigureFilesCannotBeConverted) {
+  for (const bool available : {true, false}) {
+    StartUpRun run;
+    run.w.programFolder = QStringLiteral(NUBORO_SOURCE_DIR "/assets");
+    StartUp(run.c, available);
+    SCOPED_TRACE(available);
+    ASSERT_EQ(run.w.messages.size(), available ? 0u : 1u);
+    if (available) continue;
+    EXPECT_EQ(run.w.messages[0].title, QStringLiteral("エラー"));
+    EXPECT_TRUE(run.w.messages[0].text.contains(QStringLiteral("Shift_JIS")));
+    EXPECT_LT(run.w.calls.indexOf(QStringLiteral("ShowMessage")),
+              run.w.calls.indexOf(QStringLiteral("DrawFigure")));
+    EXPECT_TRUE(run.w.calls.contains(QStringLiteral("ShowMainWindow")));
+  }
+}
