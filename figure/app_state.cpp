@@ -9,6 +9,16 @@ void InitialiseApplicationState(AppState& s) {
   s.mintUnitLength = 20;
   s.mintMaxSize = 200;
   s.mstrDataPath = QStringLiteral("./data");
+  ResetFigureAndView(s);
+  s.msngRefX[1] = 2000, s.msngRefY[1] = 0, s.msngRefZ[1] = 0;
+  s.msngRefX[2] = 0, s.msngRefY[2] = 2000, s.msngRefZ[2] = 0;
+  s.msngRefX[3] = 0, s.msngRefY[3] = 0, s.msngRefZ[3] = 2000;
+  s.mblnDrawMode = false;
+  s.mblnThirdAngle = false;
+  s.mblnColorDraw = true;
+}
+
+void ResetFigureAndView(AppState& s) {
   s.msngLineX[0] = s.msngLineY[0] = s.msngLineZ[0] = 0;
   s.mintLineCount = 0;
   s.mintAngleH = -45;
@@ -16,16 +26,10 @@ void InitialiseApplicationState(AppState& s) {
   s.msngZoom = 1.0f;
   s.msngViewLineX[0] = s.msngViewLineY[0] = 0;
   for (int i : {0, 4, 5}) s.msngRefX[i] = s.msngRefY[i] = s.msngRefZ[i] = 0;
-  s.msngRefX[1] = 2000, s.msngRefY[1] = 0, s.msngRefZ[1] = 0;
-  s.msngRefX[2] = 0, s.msngRefY[2] = 2000, s.msngRefZ[2] = 0;
-  s.msngRefX[3] = 0, s.msngRefY[3] = 0, s.msngRefZ[3] = 2000;
   s.mintTurnMode = 0;
-  s.mblnDrawMode = false;
   s.mblnModified = false;
   s.mblnNoLineStart = true;
   s.mblnTurning = false;
-  s.mblnThirdAngle = false;
-  s.mblnColorDraw = true;
 }
 
 namespace {

@@ -40,6 +40,9 @@ struct AppState {
 };
 
 void InitialiseApplicationState(AppState& s);
+// What a new figure starts from: no lines, the start-up view and zoom, pointers at the origin, pen up,
+// nothing turning or changed. Limits, data folder, modes and the stale line entries stay.
+void ResetFigureAndView(AppState& s);
 
 // Centre of the box from the origin to the largest (rounded) coordinate on each axis.
 void UpdateFigureCentre(AppState& s);

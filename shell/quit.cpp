@@ -36,25 +36,11 @@ void QuitThenStopTurning(Context& c, int16_t) {
   StopTurning(c);
 }
 
-void ResetForNewFigure(AppState& s) {
-  s.msngLineX[0] = s.msngLineY[0] = s.msngLineZ[0] = 0;
-  s.mintLineCount = 0;
-  s.mintAngleH = -45;
-  s.mintAngleV = 30;
-  s.msngZoom = 1.0f;
-  s.msngViewLineX[0] = s.msngViewLineY[0] = 0;
-  for (int i : {0, 4, 5}) s.msngRefX[i] = s.msngRefY[i] = s.msngRefZ[i] = 0;
-  s.mintTurnMode = 0;
-  s.mblnModified = false;
-  s.mblnNoLineStart = true;
-  s.mblnTurning = false;
-}
-
 void NewFigure(Context& c) {
   if (Ask(c.window, kNewFigureQuestion, kWaitTitle, MessageButtons::YesNo) != MessageAnswer::Yes) return;
   OfferToSave(c);
   if (c.state.mblnTurning) StopTurning(c);
-  ResetForNewFigure(c.state);
+  ResetFigureAndView(c.state);
   if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
   c.window.SetTitle(TitleWithFile(QString()));
   // The next dialog proposes no name, and the watchman's title has no file in it.

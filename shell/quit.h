@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-struct AppState;
 struct Context;
 
 inline constexpr char kWaitTitle[] = "ちょっとまってね";
@@ -22,6 +21,3 @@ void Quit(Context& c);
 void QuitThenStopTurning(Context& c, int16_t shift);
 
 void NewFigure(Context& c);
-// What a new figure starts from. Limits, data folder, draw mode and colour stay; the line arrays above
-// entry 0 keep their stale values.
-void ResetForNewFigure(AppState& s);
