@@ -170,3 +170,14 @@ class FakeWindow : public Window {
   std::deque<std::optional<QString>> fileAnswers;
   std::vector<ClipboardPicture> clipboard;
 };
+
+// What the fake records for `n` glide frames, each drawn, sounded and shown in turn.
+inline QStringList GlideFrameCalls(int n) {
+  QStringList out;
+  for (int i = 0; i < n; ++i)
+    out << "AwaitGlideFrame"
+        << "DrawFigure"
+        << "PlayWave ./sound/turn.wav"
+        << "PresentGlideFrame";
+  return out;
+}

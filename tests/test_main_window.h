@@ -2,10 +2,17 @@
 // answers scripted for message boxes and file dialogs, and a way out that only counts.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
 #include <deque>
 
 #include "fake_settings.h"
+#include "figure/app_state.h"
+#include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
+#include "shell/startup.h"
 
 class TestWindow : public FrmNuboWin {
  public:
@@ -41,4 +48,19 @@ class TestWindow : public FrmNuboWin {
     if (path) SetDialogFileName(*path);
     return path;
   }
+};
+
+// The window as the program opens it, and keys pressed at it as the learner presses them.
+class StartedWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StartUp(window.Ctx());
+    QApplication::processEvents();
+  }
+  void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* target = nullptr) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target ? target : window.picFigBox, &press);
+  }
+  AppState state;
+  TestWindow window{state};
 };

@@ -74,12 +74,7 @@ TEST(InitialiseApplicationState, SetsEveryStartUpValue) {
   EXPECT_FALSE(s.mblnTurning);
   EXPECT_FALSE(s.mblnThirdAngle);
   EXPECT_TRUE(s.mblnColorDraw);
-}
-
-TEST(InitialiseApplicationState, PlacesOriginAxisEndsAndPointers) {
-  AppState s = Scrambled();
-  InitialiseApplicationState(s);
-
+  // The origin, the three axis ends and both pointers.
   const Point expected[6] = {{0, 0, 0}, {2000, 0, 0}, {0, 2000, 0}, {0, 0, 2000}, {0, 0, 0}, {0, 0, 0}};
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);

@@ -294,24 +294,18 @@ TEST_F(FigureFiles, SaveReplacesAnExistingFileWhole) {
   EXPECT_EQ(Entries(), QStringList{"a.nbo"});
 }
 
-TEST_F(FigureFiles, SaveIntoMissingFolderFails) {
-  QString error;
-  EXPECT_FALSE(WriteFigureFile(Path("no/such/dir/a.nbo"), ExampleFigure(), error));
-  EXPECT_FALSE(error.isEmpty());
-  EXPECT_TRUE(Entries().isEmpty());
-}
-
-TEST_F(FigureFiles, SaveOverAFolderFailsAndLeavesItAlone) {
-  QDir dir(dir_.path());
-  ASSERT_TRUE(dir.mkdir("taken.nbo"));
+TEST_F(FigureFiles, SaveWhereNoFileCanBeFailsAndLeavesNoFileBehind) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("taken.nbo"));
   ASSERT_TRUE(PutFile(Path("taken.nbo/inside.txt"), "keep me"));
-
-  QString error;
-  EXPECT_FALSE(WriteFigureFile(Path("taken.nbo"), ExampleFigure(), error));
-  EXPECT_FALSE(error.isEmpty());
+  for (const char* place : {"no/such/dir/a.nbo", "taken.nbo"}) {
+    SCOPED_TRACE(place);
+    QString error;
+    EXPECT_FALSE(WriteFigureFile(Path(place), ExampleFigure(), error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(Entries(), QStringList{"taken.nbo"});  // no half-written file beside it
+  }
   EXPECT_TRUE(QFileInfo(Path("taken.nbo")).isDir());
   EXPECT_EQ(FileBytes(Path("taken.nbo/inside.txt")), QByteArray("keep me"));
-  EXPECT_EQ(Entries(), QStringList{"taken.nbo"});  // no half-written file left beside it
 }
 
 // Saves under a file-size limit in a child process, so the limit never reaches the other tests.

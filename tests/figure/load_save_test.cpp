@@ -35,6 +35,29 @@ class LoadSave : public ::testing::Test {
     w.explanation = QStringLiteral("before");
   }
   QString In(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+  // One line, centre (50, 50, 50): it loads at zoom 2.25.
+  void WriteFigure(const char* name) {
+    AppState onFile;
+    onFile.msngLineX[0] = onFile.msngLineY[0] = onFile.msngLineZ[0] = 50;
+    onFile.msngLineX[2] = 100;
+    onFile.mintLineCount = 1;
+    QString error;
+    ASSERT_TRUE(WriteFigureFile(In(name), onFile, error));
+  }
+  void WriteBroken() {
+    QFile broken(In("broken.nbo"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write(" 1  2 ") > 0);
+  }
+  // The figure of WriteFigure, started afresh under its name.
+  void ExpectLoaded(const char* name) {
+    EXPECT_EQ(state.mintLineCount, 1);
+    EXPECT_EQ(state.msngLineX[2], 100);
+    EXPECT_FLOAT_EQ(state.msngZoom, 2.25f);
+    EXPECT_FALSE(state.mblnModified);
+    EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [ %1 ]").arg(QString::fromUtf8(name)));
+    EXPECT_EQ(w.explanation, In(name));
+    EXPECT_EQ(w.dialogFileName, In(name));
+  }
 
   QTemporaryDir dir;
   AppState state;
@@ -107,10 +130,7 @@ TEST_F(LoadSave, AFailedSaveIsToldAndNothingIsReplaced) {
 
 // A cancelled dialog or a file that cannot be read changes nothing the learner sees.
 TEST_F(LoadSave, LoadThatDoesNotHappenChangesNothing) {
-  QFile broken(In("broken.nbo"));
-  ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-  broken.write(" 1  2 ");
-  broken.close();
+  WriteBroken();
   for (const std::optional<QString>& chosen : {std::optional<QString>(), std::optional(In("broken.nbo"))}) {
     const AppState before = state;
     w.fileAnswers = {chosen};
@@ -128,13 +148,8 @@ TEST_F(LoadSave, LoadThatDoesNotHappenChangesNothing) {
 }
 
 TEST_F(LoadSave, LoadReplacesTheFigureAndStartsItAfresh) {
-  // A figure with centre (50, 50, 50) on file; the three views on and the pointer away from the origin.
-  AppState onFile;
-  onFile.msngLineX[0] = onFile.msngLineY[0] = onFile.msngLineZ[0] = 50;
-  onFile.msngLineX[2] = 100;
-  onFile.mintLineCount = 1;
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(In("cube.nbo"), onFile, error));
+  // The three views on and the pointer away from the origin.
+  WriteFigure("cube.nbo");
   w.checked.insert(QStringLiteral("mnuNormalSize"));
   ToggleThirdAngle(c);
   ASSERT_TRUE(state.mblnThirdAngle);
@@ -143,15 +158,9 @@ TEST_F(LoadSave, LoadReplacesTheFigureAndStartsItAfresh) {
 
   w.fileAnswers = {In("cube.nbo")};
   LoadFigure(c);
-  EXPECT_EQ(state.mintLineCount, 1);
-  EXPECT_EQ(state.msngLineX[2], 100);
-  EXPECT_FLOAT_EQ(state.msngZoom, 2.25f);
-  EXPECT_FALSE(state.mblnModified);
+  ExpectLoaded("cube.nbo");
   EXPECT_EQ(state.msngRefX[4], 0);
   EXPECT_FALSE(state.mblnThirdAngle);
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [ cube.nbo ]"));
-  EXPECT_EQ(w.explanation, In("cube.nbo"));
-  EXPECT_EQ(w.dialogFileName, In("cube.nbo"));
   EXPECT_GE(w.drawn.size(), 2u);
   // The next dialog proposes the name chosen last.
   SaveFigure(c);
@@ -160,15 +169,8 @@ TEST_F(LoadSave, LoadReplacesTheFigureAndStartsItAfresh) {
 
 // A file given at start-up loads as if chosen; one that cannot be read is told, naming it.
 TEST_F(LoadSave, FigureFromTheCommandLine) {
-  AppState onFile;
-  onFile.msngLineX[0] = onFile.msngLineY[0] = onFile.msngLineZ[0] = 50;
-  onFile.msngLineX[2] = 100;
-  onFile.mintLineCount = 1;
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(In("given.nbo"), onFile, error));
-  QFile broken(In("broken.nbo"));
-  ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write(" 1  2 ") > 0);
-  broken.close();
+  WriteFigure("given.nbo");
+  WriteBroken();
 
   for (const char* bad : {"broken.nbo", "missing.nbo"}) {
     const AppState before = state;
@@ -188,10 +190,5 @@ TEST_F(LoadSave, FigureFromTheCommandLine) {
   OpenFigureFromCommandLine(c, QStringLiteral("given.nbo"));
   QDir::setCurrent(cwd);
   EXPECT_TRUE(w.messages.empty());
-  EXPECT_EQ(state.msngLineX[2], 100);
-  EXPECT_FLOAT_EQ(state.msngZoom, 2.25f);
-  EXPECT_FALSE(state.mblnModified);
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [ given.nbo ]"));
-  EXPECT_EQ(w.explanation, In("given.nbo"));
-  EXPECT_EQ(w.dialogFileName, In("given.nbo"));
+  ExpectLoaded("given.nbo");
 }

@@ -46,17 +46,6 @@ TEST(BackBuffer, NormalCanvasStretchesUnevenlyButCirclesStayRound) {
   EXPECT_EQ(Pixel(img, 244, 200), kWhitePx);  // unfilled
 }
 
-TEST(BackBuffer, ClearUsesTheBackgroundThatPersists) {
-  BackBuffer buffer;
-  buffer.Resize(QSize(100, 80), 1.0);
-  buffer.SetBackground(kWhite);
-  DisplayList list = Frame(buffer.Background(), 1, 0, 0);
-  list.push_back(LinePrim{{-1000, 0}, {1000, 0}, kBlack, 1});
-  buffer.Rasterise(list);
-  EXPECT_EQ(Pixel(buffer.Image(), 5, 5), kWhitePx);
-  EXPECT_EQ(buffer.Background(), kWhite);
-}
-
 TEST(BackBuffer, HighDensityScreensGetMorePixelsNotAMovedPicture) {
   BackBuffer buffer;
   buffer.Resize(QSize(640, 450), 2.0);

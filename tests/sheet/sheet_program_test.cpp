@@ -188,7 +188,7 @@ TEST_F(SheetProgram, EachTaskDrawsItsOwnPictures) {
     const char* task;
     const char* answers;
     size_t drawings;
-  } tasks[] = {{"views", "", 1}, {"build", "", 3}, {"views", "--answers", 4}};
+  } tasks[] = {{"views", "", 1}, {"views", "--answers", 4}};  // "build": three, as above
   for (const auto& t : tasks) {
     QStringList args{"sheet", Path("box.nbo"), "--task", t.task, "-o", Path("t.svg")};
     if (*t.answers) args << t.answers;

@@ -114,10 +114,8 @@ TEST_F(Copy, ThreeViewsRefuseOnlyAtTheNormalSize) {
 }
 
 // Through the real window, from a larger size: the system clipboard gets the normal canvas.
-TEST(CopyFromTheWindow, PutsABitmapOfTheNormalCanvasOnTheClipboard) {
-  AppState state;
-  TestWindow window{state};
-  StartUp(window.Ctx());
+using CopyFromTheWindow = StartedWindow;
+TEST_F(CopyFromTheWindow, PutsABitmapOfTheNormalCanvasOnTheClipboard) {
   const QSize normal = window.picFigBox->size();
   window.MenuItem(QStringLiteral("mnuExpansion1"))->trigger();
   window.MenuItem(QStringLiteral("mnuColorCopy"))->trigger();

@@ -1,24 +1,14 @@
 // A learner at the real window builds a figure with the keyboard alone.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QTimer>
 
 #include "construction/drawing_fixture.h"
-#include "figure/app_state.h"
-#include "platform/picture_box.h"
-#include "shell/frm_nubo_win.h"
-#include "shell/startup.h"
 #include "test_main_window.h"
 
 namespace {
-class Learner : public ::testing::Test {
+class Learner : public StartedWindow {
  protected:
-  void SetUp() override {
-    StartUp(window.Ctx());
-    QApplication::processEvents();
-  }
   // Keys: a letter, "+" before a key for Shift, "E" Enter, "<" Backspace, "8" F8; blanks ignored.
   void Type(const char* keys) {
     for (const char* k = keys; *k; ++k) {
@@ -29,17 +19,13 @@ class Learner : public ::testing::Test {
                       : *k == '<' ? Qt::Key_Backspace
                       : *k == '8' ? Qt::Key_F8
                                   : Qt::Key_A + (*k - 'A');
-      QKeyEvent press(QEvent::KeyPress, key, mods);
-      QApplication::sendEvent(window.picFigBox, &press);
+      Press(key, mods);
     }
   }
   QString TitleAfterWatchman() {
     QMetaObject::invokeMethod(window.findChild<QTimer*>(QStringLiteral("Watchman")), "timeout");
     return window.windowTitle();
   }
-
-  AppState state;
-  TestWindow window{state};
 };
 }  // namespace
 

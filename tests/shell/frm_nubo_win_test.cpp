@@ -1,14 +1,9 @@
 // The first window as a learner sees it: the sample figure, white lines on dark green.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
 
-#include "figure/app_state.h"
-#include "platform/picture_box.h"
-#include "shell/frm_nubo_win.h"
-#include "shell/startup.h"
 #include "test_main_window.h"
 
 namespace {
@@ -33,16 +28,7 @@ Colours Count(const QImage& image) {
   return c;
 }
 
-// The first window as the program opens it.
-class FirstWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    StartUp(window.Ctx());
-    QApplication::processEvents();
-  }
-  AppState state;
-  TestWindow window{state};
-};
+using FirstWindow = StartedWindow;
 }  // namespace
 
 TEST_F(FirstWindow, ShowsTheSampleFigureInWhiteOnDarkGreen) {

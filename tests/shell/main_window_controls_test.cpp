@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,10 +22,6 @@
 #include <utility>
 
 #include "construction/virtual_keys.h"
-#include "figure/app_state.h"
-#include "platform/picture_box.h"
-#include "shell/frm_nubo_win.h"
-#include "shell/startup.h"
 #include "test_main_window.h"
 
 namespace {
@@ -46,15 +41,7 @@ void Walk(QMenu* menu, int level, QStringList& out) {
   }
 }
 
-class MainWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    StartUp(window.Ctx());
-    QApplication::processEvents();
-  }
-  AppState state;
-  TestWindow window{state};
-};
+using MainWindow = StartedWindow;
 
 QStringList* gRan = nullptr;
 const KeyRow kKeys[] = {
@@ -203,12 +190,7 @@ TEST_F(MainWindow, MenuRowsOfThisWindowRunTheirOperations) {
   ASSERT_NE(window.About(), nullptr);
   EXPECT_TRUE(window.About()->isVisible());
   EXPECT_TRUE(window.About()->bot->isVisible());
-
-  window.MenuItem(QStringLiteral("mnuFin"))->trigger();
-  window.ToolbarButton(1)->trigger();
-  window.close();  // the close box goes through the same door
-  EXPECT_EQ(window.endRequests, 3);
-  EXPECT_TRUE(window.isVisible());
+  // The three ways out: QuitDoors.
 }
 
 // Icon-only buttons, canvases and panels are named for screen readers; menu items by their captions.
@@ -264,17 +246,13 @@ TEST_F(MainWindow, KeyPreviewSeesKeysWhateverControlHasTheFocus) {
   gRan = &ran;
   window.UseDispatchTables(kKeyTables);
   QWidget* targets[] = {window.picFigBox, window.PictureButton(0), window.sbrConditionNow, window.tlbToolBar};
-  for (QWidget* target : targets) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::ShiftModifier);
-    QApplication::sendEvent(target, &press);
-  }
+  for (QWidget* target : targets) Press(Qt::Key_X, Qt::ShiftModifier, target);
   EXPECT_EQ(ran, QStringList(4, QStringLiteral("X 1")));
 
   // While the dispatcher works, key preview is off and a key-down reaches nobody.
   ran.clear();
   window.SetKeyPreview(false);
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
-  QApplication::sendEvent(window.picFigBox, &press);
+  Press(Qt::Key_X);
   EXPECT_TRUE(ran.isEmpty());
   window.SetKeyPreview(true);
 

@@ -103,11 +103,8 @@ TEST_F(Quitting, SettingsThatCannotBeKeptAreToldBeforeTheEnd) {
 }
 
 // 終了, the ✕ key and the close box all ask; Cancel keeps the window open, OK ends it.
-TEST(QuitDoors, EveryWayOutAsksFirst) {
-  AppState state;
-  TestWindow window{state};
-  StartUp(window.Ctx());
-  QApplication::processEvents();
+using QuitDoors = StartedWindow;
+TEST_F(QuitDoors, EveryWayOutAsksFirst) {
   const std::function<void()> doors[] = {
       [&] { window.MenuItem(QStringLiteral("mnuFin"))->trigger(); },
       [&] { window.ToolbarButton(1)->trigger(); },

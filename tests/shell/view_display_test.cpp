@@ -1,32 +1,14 @@
 // Glides and the three-view display on the real window: frame pacing, still views, live quarter.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QScreen>
 
-#include "figure/app_state.h"
-#include "platform/picture_box.h"
-#include "shell/frm_nubo_win.h"
-#include "shell/startup.h"
 #include "shell/window_layout.h"
 #include "test_main_window.h"
 
 namespace {
-class ViewDisplay : public ::testing::Test {
- protected:
-  void SetUp() override {
-    StartUp(window.Ctx());
-    QApplication::processEvents();
-  }
-  void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(window.picFigBox, &press);
-  }
-  AppState state;
-  TestWindow window{state};
-};
+using ViewDisplay = StartedWindow;
 
 int WhitePixels(const QImage& image) {
   int n = 0;

@@ -24,16 +24,6 @@ class ThirdAngle : public ::testing::Test {
   WatchmanState watchman;
   Context c{state, window, watchman};
 };
-
-QStringList Frames(int n) {
-  QStringList out;
-  for (int i = 0; i < n; ++i)
-    out << "AwaitGlideFrame"
-        << "DrawFigure"
-        << "PlayWave ./sound/turn.wav"
-        << "PresentGlideFrame";
-  return out;
-}
 }  // namespace
 
 TEST_F(ThirdAngle, RectanglesFollowTheTickedSizeAndTheBarHeights) {
@@ -60,13 +50,13 @@ TEST_F(ThirdAngle, RectanglesFollowTheTickedSizeAndTheBarHeights) {
 
 TEST_F(ThirdAngle, SwitchingOnGlidesToEachViewAndKeepsAStillCopy) {
   ToggleThirdAngle(c);
-  QStringList expected = Frames(9);  // (-45, 30) to the front view
+  QStringList expected = GlideFrameCalls(9);  // (-45, 30) to the front view
   expected << "CopyFigureBoxTo picFrontView 244x200"
            << "RepaintCanvas picFrontView";
-  expected += Frames(18);
+  expected += GlideFrameCalls(18);
   expected << "CopyFigureBoxTo picTopVIew 244x200"
            << "RepaintCanvas picTopVIew";
-  expected += Frames(18);
+  expected += GlideFrameCalls(18);
   expected << "CopyFigureBoxTo picSideView 244x200"
            << "RepaintCanvas picSideView";
   expected << "DrawFigure"

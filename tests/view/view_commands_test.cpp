@@ -68,8 +68,6 @@ TEST_F(ViewCommands, GlidesDrawOneFramePerFiveDegreesOfTheLargerDifference) {
       {"V above 180 folds too", {0, 270}, kFrontView, Glide(0, 0, -90, 0)},
       {"-180 or less is left as it is", {-270, 0}, kSideView, Glide(-270, -90, 0, 0)},
   };
-  EXPECT_EQ(cases[1].frames.size(), 9u);
-  EXPECT_EQ(cases[2].frames.size(), 12u);
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
     From(k.from.first, k.from.second);
@@ -77,11 +75,7 @@ TEST_F(ViewCommands, GlidesDrawOneFramePerFiveDegreesOfTheLargerDifference) {
     window.calls.clear();
     GoToView(c, k.to.h, k.to.v);
     EXPECT_EQ(window.frames, k.frames);
-    QStringList frame{QStringLiteral("AwaitGlideFrame"), QStringLiteral("DrawFigure"),
-                      QStringLiteral("PlayWave ./sound/turn.wav"), QStringLiteral("PresentGlideFrame")};
-    QStringList expected;
-    for (size_t i = 0; i < k.frames.size(); ++i) expected += frame;
-    EXPECT_EQ(window.calls, expected);
+    EXPECT_EQ(window.calls, GlideFrameCalls(static_cast<int>(k.frames.size())));
   }
 }
 
