@@ -132,42 +132,36 @@ TEST_F(FrmPathSettingTest, ControlsCarryTheirNamesCaptionsAndPlaces) {
   EXPECT_NE(dialog->lblDataPath->frameShape(), QFrame::NoFrame);
 }
 
-TEST_F(FrmPathSettingTest, PickedFolderIsHandedBackOnlyThroughOk) {
+// OK after a pick hands the folder back; Cancel, the close box, or OK without a pick keep the old.
+TEST_F(FrmPathSettingTest, OnlyOkAfterAPickHandsTheFolderBack) {
   const QString picked = QDir(work).filePath(QStringLiteral("a/b"));
-  PickFolder(picked);
-  EXPECT_EQ(dialog->lblDataPath->text(), Native(picked));
-  EXPECT_TRUE(dialog->PathChanged());
-
-  dialog->cmdOK->click();
-  EXPECT_TRUE(dialog->PathChanged());
-  EXPECT_EQ(dialog->DataPath(), Native(picked));
-  EXPECT_TRUE(QDir::isAbsolutePath(dialog->DataPath()));
-  EXPECT_TRUE(dialog->isHidden());
-  EXPECT_EQ(dialog->result(), QDialog::Accepted);
-}
-
-TEST_F(FrmPathSettingTest, CancelAndCloseBoxDropThePick) {
-  PickFolder(QDir(work).filePath(QStringLiteral("c")));
-  dialog->cmdCancel->click();
-  EXPECT_FALSE(dialog->PathChanged());
-  EXPECT_EQ(dialog->DataPath(), QStringLiteral("./data"));
-  EXPECT_TRUE(dialog->isHidden());
-
-  RecordingDialog again(drives);
-  again.SetCurrentDataPath(QStringLiteral("./data"));
-  again.show();
-  again.Dir1->setCurrentIndex(again.DirModel()->index(QDir(work).filePath(QStringLiteral("c"))));
-  ASSERT_TRUE(again.PathChanged());
-  EXPECT_TRUE(again.close());
-  EXPECT_FALSE(again.PathChanged());
-  EXPECT_EQ(again.DataPath(), QStringLiteral("./data"));
-}
-
-TEST_F(FrmPathSettingTest, OkWithoutAPickTakesNoFolder) {
-  dialog->cmdOK->click();
-  EXPECT_FALSE(dialog->PathChanged());
-  EXPECT_NE(dialog->DataPath(), QStringLiteral("未選択です"));
-  EXPECT_EQ(dialog->DataPath(), QStringLiteral("./data"));
+  struct Case {
+    const char* way;
+    bool pick, changed;
+  } cases[] = {{"OK", true, true}, {"Cancel", true, false}, {"close box", true, false}, {"OK", false, false}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.way << (k.pick ? " after a pick" : ""));
+    RecordingDialog d(drives);
+    d.SetCurrentDataPath(QStringLiteral("./data"));
+    d.show();
+    if (k.pick) {
+      d.Dir1->setCurrentIndex(d.DirModel()->index(picked));
+      EXPECT_EQ(d.lblDataPath->text(), Native(picked));
+      EXPECT_TRUE(d.PathChanged());
+    }
+    const std::string way = k.way;
+    if (way == "OK") d.cmdOK->click();
+    if (way == "Cancel") d.cmdCancel->click();
+    if (way == "close box") {
+      EXPECT_TRUE(d.close());
+    }
+    EXPECT_TRUE(d.isHidden());
+    EXPECT_EQ(d.PathChanged(), k.changed);
+    EXPECT_EQ(d.DataPath(), k.changed ? Native(picked) : QStringLiteral("./data"));
+    if (k.changed) {
+      EXPECT_EQ(d.result(), QDialog::Accepted);
+    }
+  }
 }
 
 TEST_F(FrmPathSettingTest, ChoosingADriveIsAPickOfItsCurrentFolder) {

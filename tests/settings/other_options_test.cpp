@@ -52,16 +52,29 @@ class OtherOptions : public ::testing::Test {
 };
 }  // namespace
 
-TEST_F(OtherOptions, UntouchedDialogRestoresTheTickedLevelsLimits) {
-  Tick("mnuMidClass");
-  Apply(false, "2", "200");
-  ExpectLimits(100, 10);
-  ExpectPointersHomeAndRedrawn();
-  EXPECT_TRUE(w.messages.empty());
-  w.checked.clear();
-  Tick("mnuSenior");
-  Apply(false, "2", "200");
-  ExpectLimits(200, 10);
+// Unchecked, the ticked level's limits come back (none ticked: the limits stay); checked, the labels win,
+// rounded half to even, unless one is no number. The pointers go home every time.
+TEST_F(OtherOptions, LimitsFromTheLevelOrTheLabels) {
+  struct Case {
+    const char* ticked;  // nullptr: no level ticked
+    bool enabled;
+    const char *unit, *size;
+    int maxSize, unitLength;
+  } cases[] = {
+      {"mnuMidClass", false, "2", "200", 100, 10}, {"mnuSenior", false, "2", "200", 200, 10},
+      {"mnuSenior", true, "5", "600", 600, 5},     {"mnuSenior", true, "2.5", " 201.5 ", 202, 2},
+      {nullptr, false, "5", "600", 321, 7},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << (k.ticked ? k.ticked : "none") << " " << k.unit << " " << k.size);
+    SetUp();
+    w.checked.clear();
+    if (k.ticked) Tick(k.ticked);
+    Apply(k.enabled, k.unit, k.size);
+    ExpectLimits(k.maxSize, k.unitLength);
+    ExpectPointersHomeAndRedrawn();
+    EXPECT_TRUE(w.messages.empty());
+  }
 }
 
 TEST_F(OtherOptions, InDrawModeTheNoticeComesBeforeTheRedraw) {
@@ -76,21 +89,6 @@ TEST_F(OtherOptions, InDrawModeTheNoticeComesBeforeTheRedraw) {
   EXPECT_EQ(w.messages[0].title, QStringLiteral("かくにんします"));
   EXPECT_EQ(w.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(w.messages[0].icon, MessageIcon::Exclamation);
-  ExpectPointersHomeAndRedrawn();
-}
-
-TEST_F(OtherOptions, CheckedBoxTakesTheLabelsOverTheLevelRoundedHalfToEven) {
-  Tick("mnuSenior");
-  Apply(true, "5", "600");
-  ExpectLimits(600, 5);
-  ExpectPointersHomeAndRedrawn();
-  Apply(true, "2.5", " 201.5 ");
-  ExpectLimits(202, 2);
-}
-
-TEST_F(OtherOptions, NoTickedLevelKeepsTheLimitsButStillResetsThePointers) {
-  Apply(false, "5", "600");
-  ExpectLimits(321, 7);
   ExpectPointersHomeAndRedrawn();
 }
 
