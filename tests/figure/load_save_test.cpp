@@ -8,11 +8,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
+#include "fake_context.h"
 #include "figure/figure_file.h"
-#include "shell/status_bar.h"
 #include "view/third_angle.h"
 
 namespace {
@@ -21,10 +18,10 @@ QByteArray FileBytes(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-class LoadSave : public ::testing::Test {
+class LoadSave : public FakeContext {
  protected:
   void SetUp() override {
-    InitialiseApplicationState(state);
+    FakeContext::SetUp();
     state.mstrDataPath = dir.path();
     // One line from (0, 0, 0) to (20, 0, 0), not yet saved.
     state.msngLineX[2] = 20;
@@ -60,10 +57,6 @@ class LoadSave : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  AppState state;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
 };
 }  // namespace
 

@@ -3,19 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
-#include "shell/status_bar.h"
+#include "fake_context.h"
 
 namespace {
-class ChangeDataFolderTest : public ::testing::Test {
- protected:
-  AppState state;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
-};
+using ChangeDataFolderTest = FakeContext;
 
 TEST_F(ChangeDataFolderTest, OpensTheDialogOnTheFolderInUseAndTakesAConfirmedPick) {
   w.dataPathChoice = {true, QStringLiteral("/home/learner/figures")};

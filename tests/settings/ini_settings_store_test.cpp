@@ -7,13 +7,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
+#include "fake_context.h"
 #include "platform/ini_settings_store.h"
 #include "settings/operation_settings.h"
-#include "shell/status_bar.h"
-#include "shell/window_layout.h"
 
 namespace {
 QByteArray Slurp(const QString& path) {
@@ -26,12 +22,11 @@ void Put(const QString& path, const QByteArray& bytes) {
   f.write(bytes);
 }
 
-class IniStore : public ::testing::Test {
+class IniStore : public FakeContext {
  protected:
   void SetUp() override {
-    SetUpDrawingArea(w);
-    SetInitialCommandState(w);
-    InitialiseApplicationState(state);
+    SetUpControls();
+    FakeContext::SetUp();
   }
   // Reads the file into a fresh window state, as start-up would.
   void ReadFrom(const QString& path) {
@@ -40,10 +35,6 @@ class IniStore : public ::testing::Test {
   }
   QTemporaryDir dir;
   QString file = dir.filePath(QStringLiteral("立体ヌボロforWin.ini"));
-  AppState state;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
 };
 }  // namespace
 

@@ -3,19 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
-#include "shell/status_bar.h"
-#include "shell/window_layout.h"
+#include "fake_context.h"
 
 namespace {
-class Settings : public ::testing::Test {
+class Settings : public FakeContext {
  protected:
   void SetUp() override {
-    SetUpDrawingArea(w);
-    SetInitialCommandState(w);
-    InitialiseApplicationState(state);
+    SetUpControls();
+    FakeContext::SetUp();
   }
   void Store(const char* key, const char* value) {
     w.settings.values[QStringLiteral("Option/") + QLatin1String(key)] = QString::fromUtf8(value);
@@ -25,11 +20,6 @@ class Settings : public ::testing::Test {
   }
   bool Checked(const char* item) const { return w.IsChecked(QString::fromLatin1(item)); }
   bool Enabled(const char* item) const { return w.IsEnabled(QString::fromLatin1(item)); }
-
-  AppState state;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
 };
 }  // namespace
 

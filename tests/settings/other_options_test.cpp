@@ -3,17 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
-#include "shell/status_bar.h"
+#include "fake_context.h"
 #include "view/compute_view.h"
 
 namespace {
-class OtherOptions : public ::testing::Test {
+class OtherOptions : public FakeContext {
  protected:
   void SetUp() override {
-    InitialiseApplicationState(state);
+    FakeContext::SetUp();
     // Pointer and line-end pointer away from the origin, a line start held.
     state.msngRefX[4] = 40, state.msngRefY[4] = 20, state.msngRefZ[4] = 60;
     state.msngRefX[5] = 80, state.msngRefZ[5] = 10;
@@ -44,11 +41,6 @@ class OtherOptions : public ::testing::Test {
     EXPECT_EQ(w.calls.mid(w.calls.size() - 2),
               QStringList({QStringLiteral("DrawFigure"), QStringLiteral("PlayWave ./sound/turn.wav")}));
   }
-
-  AppState state;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
 };
 }  // namespace
 

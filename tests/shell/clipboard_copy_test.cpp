@@ -6,13 +6,9 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
+#include "fake_context.h"
 #include "platform/picture_box.h"
 #include "shell/startup.h"
-#include "shell/status_bar.h"
-#include "shell/window_layout.h"
 #include "test_main_window.h"
 #include "view/compute_view.h"
 #include "view/renderer.h"
@@ -32,12 +28,11 @@ Colours ColoursOf(const DisplayList& list) {
   return c;
 }
 
-class Copy : public ::testing::Test {
+class Copy : public FakeContext {
  protected:
   void SetUp() override {
-    SetUpDrawingArea(w);
-    SetInitialCommandState(w);
-    InitialiseApplicationState(state);
+    SetUpControls();
+    FakeContext::SetUp();
     state.msngLineX[2] = 100;
     state.msngLineY[4] = 100;
     state.mintLineCount = 2;
@@ -47,10 +42,6 @@ class Copy : public ::testing::Test {
   QSize NormalCanvas() const {
     return LayoutFor(kScreenProfiles[0], w.toolbarHeight, w.statusBarHeight, false).canvas.size();
   }
-  AppState state;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
 };
 }  // namespace
 

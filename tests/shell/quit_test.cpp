@@ -7,23 +7,18 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
+#include "fake_context.h"
 #include "shell/startup.h"
-#include "shell/status_bar.h"
-#include "shell/window_layout.h"
 #include "test_main_window.h"
 
 namespace {
 using A = MessageAnswer;
 
-class Quitting : public ::testing::Test {
+class Quitting : public FakeContext {
  protected:
   void SetUp() override {
-    SetUpDrawingArea(w);
-    SetInitialCommandState(w);
-    InitialiseApplicationState(state);
+    SetUpControls();
+    FakeContext::SetUp();
     state.mstrDataPath = dir.path();
   }
   QStringList Asked() const {
@@ -34,10 +29,6 @@ class Quitting : public ::testing::Test {
   bool Ended() const { return w.calls.contains(QStringLiteral("EndProgram")); }
 
   QTemporaryDir dir;
-  AppState state;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
 };
 
 const QString kSave = QString::fromUtf8(kSaveQuestion);
