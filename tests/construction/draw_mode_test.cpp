@@ -25,19 +25,19 @@ TEST_F(DrawMode, ToggleSwitchesBackgroundControlsAndMessageButKeepsAHeldStart) {
 
   ToggleDrawMode(c);
   EXPECT_TRUE(state.mblnDrawMode);
-  EXPECT_TRUE(DrawControlsEnabled(window, true));
-  EXPECT_EQ(window.explanation,
+  EXPECT_TRUE(DrawControlsEnabled(w, true));
+  EXPECT_EQ(w.explanation,
             QStringLiteral("作図モードです！\u3000もう一度作図ボタンを押すと、通常モードにもどりますよ。"));
-  ASSERT_EQ(window.drawn.size(), 1u);
-  EXPECT_EQ(window.drawn[0][0], Primitive(ClearPrim{kWhite})) << "the redraw clears to the new colour";
+  ASSERT_EQ(w.drawn.size(), 1u);
+  EXPECT_EQ(w.drawn[0][0], Primitive(ClearPrim{kWhite})) << "the redraw clears to the new colour";
 
-  window.explanation = QStringLiteral("still up");
+  w.explanation = QStringLiteral("still up");
   ToggleDrawMode(c);
   EXPECT_FALSE(state.mblnDrawMode);
-  EXPECT_TRUE(DrawControlsEnabled(window, false));
-  EXPECT_EQ(window.explanation, QStringLiteral("still up")) << "switching off says nothing";
-  ASSERT_EQ(window.drawn.size(), 2u);
-  EXPECT_EQ(window.drawn[1][0], Primitive(ClearPrim{kDarkGreen}));
+  EXPECT_TRUE(DrawControlsEnabled(w, false));
+  EXPECT_EQ(w.explanation, QStringLiteral("still up")) << "switching off says nothing";
+  ASSERT_EQ(w.drawn.size(), 2u);
+  EXPECT_EQ(w.drawn[1][0], Primitive(ClearPrim{kDarkGreen}));
 
   ToggleDrawMode(c);
   EXPECT_FALSE(state.mblnNoLineStart) << "the held start survives the switch";
@@ -78,7 +78,7 @@ TEST_F(DrawMode, StepsStayWithinZeroToMaxSizeAndAreRefusedWhole) {
     StepAlongAxis(c, k.axis, k.shift);
     EXPECT_EQ(Ref(k.held ? 5 : 4), k.to);
     EXPECT_EQ(Ref(k.held ? 4 : 5), k.held ? held : Xyz{});
-    EXPECT_EQ(window.drawn.size(), 1u) << "moved or refused, the picture is redrawn";
+    EXPECT_EQ(w.drawn.size(), 1u) << "moved or refused, the picture is redrawn";
     EXPECT_FALSE(state.mblnModified);
   }
 }
@@ -92,7 +92,7 @@ TEST_F(DrawMode, OriginMovesOnlyTheMovingPoint) {
     EXPECT_EQ(Ref(4), (held ? Xyz{20, 40, 60} : Xyz{}));
     EXPECT_EQ(Ref(5), (held ? Xyz{} : Xyz{80, 100, 120}));
   }
-  EXPECT_EQ(window.drawn.size(), 2u);
+  EXPECT_EQ(w.drawn.size(), 2u);
 }
 
 // The program's own rows: picture buttons, the keys' modifier columns, the menu item and toolbar key.
@@ -129,8 +129,8 @@ TEST_F(DrawMode, DoorsRunTheirOperations) {
   EXPECT_FALSE(state.mblnDrawMode);
   ToolbarClick(c, t, u"cmdDrawFig");
   EXPECT_TRUE(state.mblnDrawMode);
-  window.SetEnabled(QStringLiteral("cmdDrawFig"), false);
-  window.SetEnabled(QStringLiteral("mnuDraw"), false);
+  w.SetEnabled(QStringLiteral("cmdDrawFig"), false);
+  w.SetEnabled(QStringLiteral("mnuDraw"), false);
   ToolbarClick(c, t, u"cmdDrawFig");
   MenuClick(c, t, u"mnuDraw");
   EXPECT_TRUE(state.mblnDrawMode);

@@ -1,15 +1,10 @@
 // A state in draw mode over the recording window, with points and lines to compare and print.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <ostream>
 #include <vector>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
-#include "shell/status_bar.h"
+#include "fake_context.h"
 
 struct Xyz {
   float x = 0, y = 0, z = 0;
@@ -32,13 +27,13 @@ inline Lines FigureOf(const AppState& s) {
   return out;
 }
 
-class Drawing : public ::testing::Test {
+class Drawing : public FakeContext {
  protected:
   void SetUp() override { Reset(); }
   void Reset() {
     InitialiseApplicationState(state);
     state.mblnDrawMode = true;
-    window.drawn.clear();
+    w.drawn.clear();
   }
   Xyz Ref(int i) const { return {state.msngRefX[i], state.msngRefY[i], state.msngRefZ[i]}; }
   void SetRef(int i, Xyz p) { state.msngRefX[i] = p.x, state.msngRefY[i] = p.y, state.msngRefZ[i] = p.z; }
@@ -55,9 +50,4 @@ class Drawing : public ::testing::Test {
     UpdateFigureCentre(state);
   }
   Lines Figure() const { return FigureOf(state); }
-
-  AppState state;
-  FakeWindow window;
-  WatchmanState watchman;
-  Context c{state, window, watchman};
 };

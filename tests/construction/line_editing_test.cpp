@@ -47,7 +47,7 @@ TEST_F(LineEditing, SecondStrokeAppendsRemovesOrOnlyLiftsThePen) {
     EXPECT_TRUE(state.mblnModified) << "set by every second stroke";
     EXPECT_TRUE(state.mblnNoLineStart);
     EXPECT_EQ(Ref(4), k.q) << "the pen comes up at the line-end pointer";
-    EXPECT_EQ(window.drawn.size(), 2u);
+    EXPECT_EQ(w.drawn.size(), 2u);
   }
 }
 
@@ -108,7 +108,7 @@ TEST_F(LineEditing, NothingAtAllWhileTurningOrOutsideDrawMode) {
       EXPECT_FALSE(state.mblnModified);
     }
   }
-  EXPECT_TRUE(window.drawn.empty()) << "not even a redraw";
+  EXPECT_TRUE(w.drawn.empty()) << "not even a redraw";
 }
 
 TEST_F(LineEditing, LineSixHundredFiftyOneIsRefusedWithAMessage) {
@@ -118,7 +118,7 @@ TEST_F(LineEditing, LineSixHundredFiftyOneIsRefusedWithAMessage) {
   SetFigure(full);
   Stroke(A, F, 0);
   EXPECT_EQ(Figure(), full);
-  EXPECT_EQ(window.explanation, QStringLiteral("これ以上線を引けません（650本まで）。"));
+  EXPECT_EQ(w.explanation, QStringLiteral("これ以上線を引けません（650本まで）。"));
   EXPECT_TRUE(state.mblnNoLineStart) << "the pen is lifted as for any stroke";
   EXPECT_EQ(Ref(4), F);
 

@@ -1,28 +1,21 @@
 // Continuous rotation: the tick's wrap rules, the direction cycle, and the preset buttons.
 #include <gtest/gtest.h>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
+#include "fake_context.h"
 #include "shell/status_bar.h"
 #include "view/rotation.h"
 
 namespace {
-class Rotation : public ::testing::Test {
+class Rotation : public FakeContext {
  protected:
-  void SetUp() override { InitialiseApplicationState(state); }
   // Positions 15 to 19 of the toolbar: four presets and the three-view button.
   QList<bool> ButtonsEnabled() const {
     QList<bool> out;
     for (const char* key :
          {"cmdFrontView", "cmdTopView", "cmdSideView", "cmdEqualAngleView", "cmdThirdAngleProjectionMethod"})
-      out << window.IsEnabled(QString::fromLatin1(key));
+      out << w.IsEnabled(QString::fromLatin1(key));
     return out;
   }
-  AppState state;
-  FakeWindow window;
-  WatchmanState watchman;
-  Context c{state, window, watchman};
 };
 }  // namespace
 
@@ -43,11 +36,11 @@ TEST_F(Rotation, TickWrapRules) {
     state.mintTurnMode = static_cast<int16_t>(k.mode);
     state.mintAngleH = static_cast<int16_t>(k.h);
     state.mintAngleV = static_cast<int16_t>(k.v);
-    window.calls.clear();
+    w.calls.clear();
     TurnTick(c);
     EXPECT_EQ(state.mintAngleH, k.h1);
     EXPECT_EQ(state.mintAngleV, k.v1);
-    EXPECT_EQ(window.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
+    EXPECT_EQ(w.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
   }
 }
 
@@ -67,22 +60,22 @@ TEST_F(Rotation, TicksStayInRangeForever) {
 TEST_F(Rotation, StartCyclesTheDirectionAndStopRestoresTheButtons) {
   StopTurning(c);  // not turning: nothing happens
   EXPECT_FALSE(state.mblnTurning);
-  EXPECT_EQ(window.explanation, QString());
+  EXPECT_EQ(w.explanation, QString());
   EXPECT_EQ(ButtonsEnabled(), (QList<bool>{true, true, true, true, true}));
 
   StartTurning(c);
   EXPECT_TRUE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 1);
-  EXPECT_TRUE(window.runningTimers.contains("TurningTimer"));
+  EXPECT_TRUE(w.runningTimers.contains("TurningTimer"));
   EXPECT_EQ(ButtonsEnabled(), (QList<bool>{false, false, false, false, true}));
-  EXPECT_EQ(window.explanation, kTurningText.toString());
+  EXPECT_EQ(w.explanation, kTurningText.toString());
 
   QList<int> modes;
   for (int i = 0; i < 5; ++i) {
-    window.explanation.clear();
+    w.explanation.clear();
     StartTurning(c);
     modes << state.mintTurnMode;
-    EXPECT_EQ(window.explanation, kTurningText.toString());
+    EXPECT_EQ(w.explanation, kTurningText.toString());
   }
   EXPECT_EQ(modes, (QList<int>{2, 3, 4, 1, 2}));
   EXPECT_EQ(ButtonsEnabled(), (QList<bool>{false, false, false, false, true}));
@@ -90,11 +83,11 @@ TEST_F(Rotation, StartCyclesTheDirectionAndStopRestoresTheButtons) {
   StopTurning(c);
   EXPECT_FALSE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 2);  // kept
-  EXPECT_FALSE(window.runningTimers.contains("TurningTimer"));
+  EXPECT_FALSE(w.runningTimers.contains("TurningTimer"));
   EXPECT_EQ(ButtonsEnabled(), (QList<bool>{true, true, true, true, true}));
-  EXPECT_EQ(window.explanation, QString());
+  EXPECT_EQ(w.explanation, QString());
 
-  window.explanation = QStringLiteral("other");
+  w.explanation = QStringLiteral("other");
   StopTurning(c);
-  EXPECT_EQ(window.explanation, QStringLiteral("other"));
+  EXPECT_EQ(w.explanation, QStringLiteral("other"));
 }

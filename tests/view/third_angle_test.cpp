@@ -1,28 +1,21 @@
 // The three-view display: its rectangles, the order of its set-up, and switching it off.
 #include <gtest/gtest.h>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
+#include "fake_context.h"
 #include "shell/status_bar.h"
-#include "shell/window_layout.h"
 #include "view/third_angle.h"
 #include "view/view_commands.h"
 
 namespace {
-class ThirdAngle : public ::testing::Test {
+class ThirdAngle : public FakeContext {
  protected:
   void SetUp() override {
-    InitialiseApplicationState(state);
-    window.checked.insert(QStringLiteral("mnuNormalSize"));
+    FakeContext::SetUp();
+    w.checked.insert(QStringLiteral("mnuNormalSize"));
     const ControlRects r = LayoutFor(kScreenProfiles[0], 28, 20, false);
-    window.placed[QStringLiteral("picFrontView")] = r.frontView;
-    for (const char* box : {"picFrontView", "picTopVIew", "picSideView"}) window.hidden.insert(box);
+    w.placed[QStringLiteral("picFrontView")] = r.frontView;
+    for (const char* box : {"picFrontView", "picTopVIew", "picSideView"}) w.hidden.insert(box);
   }
-  AppState state;
-  FakeWindow window;
-  WatchmanState watchman;
-  Context c{state, window, watchman};
 };
 }  // namespace
 
@@ -40,10 +33,10 @@ TEST_F(ThirdAngle, RectanglesFollowTheTickedSizeAndTheBarHeights) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.item);
-    window.checked = {QString::fromLatin1(k.item)};
-    window.toolbarHeight = k.toolbar;
-    window.statusBarHeight = k.statusBar;
-    EXPECT_EQ(FullPictureRect(window), k.full);
+    w.checked = {QString::fromLatin1(k.item)};
+    w.toolbarHeight = k.toolbar;
+    w.statusBarHeight = k.statusBar;
+    EXPECT_EQ(FullPictureRect(w), k.full);
     EXPECT_EQ(QuarterPictureRect(k.full), k.quarter);
   }
 }
@@ -66,34 +59,34 @@ TEST_F(ThirdAngle, SwitchingOnGlidesToEachViewAndKeepsAStillCopy) {
            << "PlayWave ./sound/turn.wav";
   expected << "DrawFigure"
            << "PlayWave ./sound/turn.wav";
-  EXPECT_EQ(window.calls, expected);
+  EXPECT_EQ(w.calls, expected);
 
   EXPECT_TRUE(state.mblnThirdAngle);
   EXPECT_EQ(state.mintAngleH, -45);
   EXPECT_EQ(state.mintAngleV, 35);
-  EXPECT_EQ(window.placed.value("picFigBox"), QRect(246, 30, 244, 200));
-  EXPECT_EQ(window.placed.value("picbkgFigBox"), QRect(246, 30, 244, 200));
-  EXPECT_TRUE(window.hidden.isEmpty());
-  EXPECT_EQ(window.explanation, kThirdAngleText.toString());
+  EXPECT_EQ(w.placed.value("picFigBox"), QRect(246, 30, 244, 200));
+  EXPECT_EQ(w.placed.value("picbkgFigBox"), QRect(246, 30, 244, 200));
+  EXPECT_TRUE(w.hidden.isEmpty());
+  EXPECT_EQ(w.explanation, kThirdAngleText.toString());
 
   // Later turns change only the live quarter.
-  window.calls.clear();
+  w.calls.clear();
   HorizontalAngleUp(c);
   Magnify(c);
-  EXPECT_EQ(window.calls.filter("CopyFigureBoxTo"), QStringList());
+  EXPECT_EQ(w.calls.filter("CopyFigureBoxTo"), QStringList());
 }
 
 TEST_F(ThirdAngle, SwitchingOffRestoresTheFullPictureAndKeepsTheAngles) {
   ToggleThirdAngle(c);
-  window.explanation = QStringLiteral("kept");
-  window.calls.clear();
+  w.explanation = QStringLiteral("kept");
+  w.calls.clear();
   ToggleThirdAngle(c);
   EXPECT_FALSE(state.mblnThirdAngle);
   EXPECT_EQ(state.mintAngleH, -45);
   EXPECT_EQ(state.mintAngleV, 35);
-  EXPECT_EQ(window.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
-  EXPECT_EQ(window.placed.value("picFigBox"), QRect(2, 30, 488, 400));
-  EXPECT_EQ(window.placed.value("picbkgFigBox"), QRect(2, 30, 488, 400));
-  EXPECT_EQ(window.hidden, (QSet<QString>{"picFrontView", "picTopVIew", "picSideView"}));
-  EXPECT_EQ(window.explanation, QStringLiteral("kept"));
+  EXPECT_EQ(w.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
+  EXPECT_EQ(w.placed.value("picFigBox"), QRect(2, 30, 488, 400));
+  EXPECT_EQ(w.placed.value("picbkgFigBox"), QRect(2, 30, 488, 400));
+  EXPECT_EQ(w.hidden, (QSet<QString>{"picFrontView", "picTopVIew", "picSideView"}));
+  EXPECT_EQ(w.explanation, QStringLiteral("kept"));
 }
