@@ -3,11 +3,8 @@
 
 #include <QStringList>
 
-#include "construction/dispatch.h"
 #include "construction/virtual_keys.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
-#include "shell/status_bar.h"
+#include "fake_context.h"
 
 namespace {
 // Each test row writes what ran into this log, so a test sees exactly which rows fired.
@@ -32,17 +29,13 @@ const TimerRow kTimers[] = {{"Watchman", [](Context&) { Log(QStringLiteral("tick
 const DispatchTables kTables{
     kMenu, kToolbar, kButtons, kGeneral, kDraw, kTimers, [](Context&) { Log(QStringLiteral("close")); }};
 
-class Dispatch : public ::testing::Test {
+class Dispatch : public FakeContext {
  protected:
   void SetUp() override {
     gLog = &log;
-    InitialiseApplicationState(state);
+    FakeContext::SetUp();
   }
   void TearDown() override { gLog = nullptr; }
-  AppState state;
-  FakeWindow window;
-  WatchmanState watchman;
-  Context c{state, window, watchman};
   QStringList log;
 };
 }  // namespace
@@ -77,9 +70,9 @@ TEST_F(Dispatch, KeyPreviewIsOffWhileTheOperationAndPendingEventsRun) {
   // A key-down that arrives during the pass of pending events (auto-repeat) finds the preview off
   // and is dropped; the window only dispatches while the preview is on.
   int repeatsDispatched = 0;
-  window.onProcessEvents = [&] {
-    EXPECT_FALSE(window.keyPreview);
-    if (window.keyPreview) {
+  w.onProcessEvents = [&] {
+    EXPECT_FALSE(w.keyPreview);
+    if (w.keyPreview) {
       ++repeatsDispatched;
       KeyDown(c, kTables, kVkEscape, 0);
     }
@@ -87,10 +80,10 @@ TEST_F(Dispatch, KeyPreviewIsOffWhileTheOperationAndPendingEventsRun) {
   KeyDown(c, kTables, kVkEscape, 0);
   EXPECT_EQ(repeatsDispatched, 0);
   EXPECT_EQ(log, QStringList{"esc plain 0"});
-  EXPECT_TRUE(window.keyPreview);
+  EXPECT_TRUE(w.keyPreview);
   // Every key, bound or not, gets its one pass of pending events.
   KeyDown(c, kTables, 'Q', 0);
-  EXPECT_EQ(window.calls.count(QStringLiteral("ProcessPendingEvents")), 2);
+  EXPECT_EQ(w.calls.count(QStringLiteral("ProcessPendingEvents")), 2);
 }
 
 TEST_F(Dispatch, ClicksRunOnlyEnabledControlsWithAnExactKey) {
@@ -102,8 +95,8 @@ TEST_F(Dispatch, ClicksRunOnlyEnabledControlsWithAnExactKey) {
   EXPECT_EQ(log, (QStringList{"version", "fin"}));
 
   log.clear();
-  window.SetEnabled(QStringLiteral("mnuShowVersion"), false);
-  window.SetEnabled(QStringLiteral("cmdFin"), false);
+  w.SetEnabled(QStringLiteral("mnuShowVersion"), false);
+  w.SetEnabled(QStringLiteral("cmdFin"), false);
   MenuClick(c, kTables, u"mnuShowVersion");
   ToolbarClick(c, kTables, u"cmdFin");
   EXPECT_TRUE(log.isEmpty());
@@ -112,10 +105,10 @@ TEST_F(Dispatch, ClicksRunOnlyEnabledControlsWithAnExactKey) {
 TEST_F(Dispatch, PictureButtonsAlwaysGiveTheFocusBackToTheCanvas) {
   PictureButtonClick(c, kTables, 4);
   PictureButtonClick(c, kTables, 7);  // no row
-  window.SetEnabled(QStringLiteral("command1(4)"), false);
+  w.SetEnabled(QStringLiteral("command1(4)"), false);
   PictureButtonClick(c, kTables, 4);
   EXPECT_EQ(log, QStringList{"button 4"});
-  EXPECT_EQ(window.calls.count(QStringLiteral("FocusFigureBox")), 3);
+  EXPECT_EQ(w.calls.count(QStringLiteral("FocusFigureBox")), 3);
 }
 
 TEST_F(Dispatch, CloseRequestAndTimersRunTheirRows) {
