@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "figure/figure_file.h"
+#include "file_bytes.h"
 
 namespace {
 
@@ -17,17 +18,6 @@ namespace {
 const QByteArray kSjisTrailer =
     QByteArray("\x97\xa7\x91\xcc\x83\x6b\x83\x7b\x83\x8d") + QByteArray(" for Windows Ver3.1");
 const QByteArray kTrailerLine = kSjisTrailer + "\r\n";
-
-QByteArray FileBytes(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
-bool PutFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size() && f.flush();
-}
 
 QString TestDataFolder() { return QStringLiteral(NUBORO_TEST_DATA); }
 

@@ -10,14 +10,10 @@
 
 #include "fake_context.h"
 #include "figure/figure_file.h"
+#include "file_bytes.h"
 #include "view/third_angle.h"
 
 namespace {
-QByteArray FileBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class LoadSave : public FakeContext {
  protected:
   void SetUp() override {
@@ -41,10 +37,7 @@ class LoadSave : public FakeContext {
     QString error;
     ASSERT_TRUE(WriteFigureFile(In(name), onFile, error));
   }
-  void WriteBroken() {
-    QFile broken(In("broken.nbo"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write(" 1  2 ") > 0);
-  }
+  void WriteBroken() { ASSERT_TRUE(PutFile(In("broken.nbo"), " 1  2 ")); }
   // The figure of WriteFigure, started afresh under its name.
   void ExpectLoaded(const char* name) {
     EXPECT_EQ(state.mintLineCount, 1);

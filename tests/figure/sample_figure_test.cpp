@@ -8,6 +8,7 @@
 #include "fake_window.h"
 #include "figure/figure_file.h"
 #include "figure/sample_figure.h"
+#include "file_bytes.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ class SampleFigure : public ::testing::Test {
 
   void PutSample(const QByteArray& bytes) {
     ASSERT_TRUE(QDir(dir_.path()).mkpath("data/sample"));
-    QFile f(dir_.filePath("data/sample/nubo01.nbo"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
+    ASSERT_TRUE(PutFile(dir_.filePath("data/sample/nubo01.nbo"), bytes));
   }
 
   void ExpectFailureShownOnce(const AppState& before) {

@@ -8,20 +8,11 @@
 #include <QTemporaryDir>
 
 #include "fake_context.h"
+#include "file_bytes.h"
 #include "platform/ini_settings_store.h"
 #include "settings/operation_settings.h"
 
 namespace {
-QByteArray Slurp(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void Put(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
-
 class IniStore : public FakeContext {
  protected:
   void SetUp() override {
@@ -45,7 +36,7 @@ TEST_F(IniStore, LivesInTheUsersConfigFolderUnderTheApplicationName) {
 }
 
 TEST_F(IniStore, StoresTheFiveKeysAsPlainTextsAndKeepsOtherKeys) {
-  Put(file, "[Other]\nteacher=Sato\n\n[Option]\nExtra=1\n");
+  ASSERT_TRUE(PutFile(file, "[Other]\nteacher=Sato\n\n[Option]\nExtra=1\n"));
   ReadFrom(file);
   SetLevel(c, 1);
   ToggleDrawPermission(c);
@@ -53,7 +44,7 @@ TEST_F(IniStore, StoresTheFiveKeysAsPlainTextsAndKeepsOtherKeys) {
     IniSettingsStore store(file);
     StoreSettings(c, store);
   }
-  const QByteArray text = Slurp(file);
+  const QByteArray text = FileBytes(file);
   for (const char* line : {"[Option]", "Difficulty=1", "ScreenSize=0", "DrawEnabled=False",
                            "SaveEnabled=True", "DataPath=./data", "Extra=1", "[Other]", "teacher=Sato"})
     EXPECT_TRUE(text.contains(line)) << line << "\n" << text.constData();
@@ -92,7 +83,7 @@ TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
   }
   for (const QByteArray& bytes : files) {
     SetUp();
-    Put(file, bytes);
+    ASSERT_TRUE(PutFile(file, bytes));
     ReadFrom(file);
     // Whatever was read, the program is in one of its own states.
     EXPECT_TRUE(TickedLevel(c).has_value());
@@ -102,7 +93,7 @@ TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
   }
   // The plainly garbled keys of the first file fall back to the defaults.
   SetUp();
-  Put(file, files[0]);
+  ASSERT_TRUE(PutFile(file, files[0]));
   ReadFrom(file);
   EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuBeginner")));
   EXPECT_EQ(state.mintMaxSize, 100);
@@ -123,7 +114,7 @@ TEST_F(IniStore, AStrayLineHidesNoReadableKey) {
   };
   for (const QByteArray& bytes : files) {
     SetUp();
-    Put(file, bytes);
+    ASSERT_TRUE(PutFile(file, bytes));
     ReadFrom(file);
     EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuSenior"))) << bytes.constData();
     EXPECT_EQ(state.mintMaxSize, 200);
@@ -135,13 +126,13 @@ TEST_F(IniStore, AStrayLineHidesNoReadableKey) {
     IniSettingsStore store(file);
     StoreSettings(c, store);
     EXPECT_TRUE(w.messages.empty()) << "a skipped line is no failure to keep the settings";
-    EXPECT_TRUE(Slurp(file).contains("SaveEnabled=False"));
+    EXPECT_TRUE(FileBytes(file).contains("SaveEnabled=False"));
   }
 }
 
 // Settings that cannot be kept are said so at quit, with the place they were meant for.
 TEST_F(IniStore, AnUnwritablePlaceIsReportedAtQuit) {
-  Put(dir.filePath(QStringLiteral("plain-file")), "not a folder");
+  ASSERT_TRUE(PutFile(dir.filePath(QStringLiteral("plain-file")), "not a folder"));
   const QString places[] = {
       dir.filePath(QStringLiteral("plain-file/立体ヌボロforWin.ini")),  // the folder cannot be made
       dir.filePath(QStringLiteral("folder.ini")),                       // a folder stands at the name
