@@ -1,11 +1,7 @@
 // Window layouts: the geometry of each size, the button column, and what the size items allow.
 #include <gtest/gtest.h>
 
-#include "construction/dispatch.h"
-#include "fake_window.h"
-#include "figure/app_state.h"
-#include "shell/status_bar.h"
-#include "shell/window_layout.h"
+#include "fake_context.h"
 
 TEST(WindowLayout, ProfilesWithA28PixelToolbarAnd20PixelStatusBar) {
   // One profile per row.
@@ -63,13 +59,9 @@ TEST(WindowLayout, SizeItemsFollowTheScreen) {
   for (const Case& c : cases) EXPECT_EQ(SizeItemsAllowed(c.w, c.h), c.allowed) << c.w << "x" << c.h;
 }
 
-TEST(WindowLayout, ApplyingASizeResetsTheWindowToIt) {
-  AppState state;
-  InitialiseApplicationState(state);
+using ScreenSize = FakeContext;
+TEST_F(ScreenSize, ApplyingASizeResetsTheWindowToIt) {
   state.mblnThirdAngle = true;
-  FakeWindow w;
-  WatchmanState watchman;
-  Context c{state, w, watchman};
   w.SetVisible(QStringLiteral("picTopVIew"), true);
   ApplyScreenLayout(c, 2);
   EXPECT_EQ(w.clientSize, QSize(1024, 738));
