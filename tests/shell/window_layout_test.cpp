@@ -94,8 +94,7 @@ TEST(WindowLayout, StartUpStateOfTheCommands) {
   EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1"));
   EXPECT_EQ(w.Placement(QStringLiteral("picSecondaryTools")), QRect(490, 30, 150, 400));
   EXPECT_EQ(w.Placement(QStringLiteral("command1(0)")).top(), 28);
-  EXPECT_EQ(w.timerIntervals.value(QStringLiteral("WatchExplanation")), 10000);
-  EXPECT_EQ(w.timerIntervals.value(QStringLiteral("Watchman")), 500);
+  // The timers: MainWindow.TimersAreSetAsDesigned, through the real window.
   for (const char* off :
        {"mnuFileSave", "cmdFigSave", "cmdNewFig", "command1(4)", "command1(12)", "mnuExpansion2"})
     EXPECT_FALSE(w.IsEnabled(QString::fromLatin1(off))) << off;
