@@ -1,4 +1,4 @@
-// Whole files in and out for tests that make or inspect them.
+// Whole files in and out, for tests that make files or read them back.
 #pragma once
 
 #include <QByteArray>
