@@ -5,38 +5,32 @@
 #include <utility>
 
 namespace {
+// Cuts the segment (a1, b1)-(a2, b2) to amin <= a <= amax along its a axis; false when nothing is left.
+bool ClipAxis(double& a1, double& b1, double& a2, double& b2, double amin, double amax) {
+  const auto clipEnd = [](double& a, double& b, double aOther, double bOther, double bound) {
+    b += (bOther - b) / (aOther - a) * (bound - a);
+    a = bound;
+  };
+  if (a1 < amin) {
+    if (a2 <= amin) return false;
+    clipEnd(a1, b1, a2, b2, amin);
+  } else if (a1 > amax) {
+    if (a2 >= amax) return false;
+    clipEnd(a1, b1, a2, b2, amax);
+  }
+  if (a2 < amin) {
+    clipEnd(a2, b2, a1, b1, amin);
+  } else if (a2 > amax) {
+    clipEnd(a2, b2, a1, b1, amax);
+  }
+  return true;
+}
+
 // Clips the line to a frame one pixel wider than the image; false when nothing of it is left. Working in
 // doubles keeps hostile coordinates (1e38) from overflowing the integers below.
 bool Clip(double& x1, double& y1, double& x2, double& y2, double xmin, double xmax, double ymin,
           double ymax) {
-  const auto clipEnd = [](double& a1, double& b1, double a2, double b2, double bound) {
-    b1 += (b2 - b1) / (a2 - a1) * (bound - a1);
-    a1 = bound;
-  };
-  if (x1 < xmin) {
-    if (x2 <= xmin) return false;
-    clipEnd(x1, y1, x2, y2, xmin);
-  } else if (x1 > xmax) {
-    if (x2 >= xmax) return false;
-    clipEnd(x1, y1, x2, y2, xmax);
-  }
-  if (x2 < xmin) {
-    clipEnd(x2, y2, x1, y1, xmin);
-  } else if (x2 > xmax) {
-    clipEnd(x2, y2, x1, y1, xmax);
-  }
-  if (y1 < ymin) {
-    if (y2 <= ymin) return false;
-    clipEnd(y1, x1, y2, x2, ymin);
-  } else if (y1 > ymax) {
-    if (y2 >= ymax) return false;
-    clipEnd(y1, x1, y2, x2, ymax);
-  }
-  if (y2 < ymin) {
-    clipEnd(y2, x2, y1, x1, ymin);
-  } else if (y2 > ymax) {
-    clipEnd(y2, x2, y1, x1, ymax);
-  }
+  if (!ClipAxis(x1, y1, x2, y2, xmin, xmax) || !ClipAxis(y1, x1, y2, x2, ymin, ymax)) return false;
   return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
 }
 
