@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "fake_context.h"
+#include "fifo.h"
 #include "figure/figure_file.h"
 #include "file_bytes.h"
 #include "view/third_angle.h"
@@ -158,9 +159,11 @@ TEST_F(LoadSave, FigureFromTheCommandLine) {
   WriteFigure("given.nbo");
   WriteBroken();
 
-  for (const char* bad : {"broken.nbo", "missing.nbo"}) {
+  ASSERT_TRUE(MakeFifo(In("pipe.nbo")));
+
+  for (const char* bad : {"broken.nbo", "missing.nbo", "pipe.nbo"}) {
     const AppState before = state;
-    OpenFigureFromCommandLine(c, In(bad));
+    EXPECT_TRUE(ReturnsWithoutAWriter(In("pipe.nbo"), [&] { OpenFigureFromCommandLine(c, In(bad)); })) << bad;
     ASSERT_EQ(w.messages.size(), 1u) << bad;
     EXPECT_EQ(w.messages.back().title, QStringLiteral("エラー"));
     EXPECT_TRUE(w.messages.back().text.contains(In(bad))) << w.messages.back().text.toStdString();
