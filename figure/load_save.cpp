@@ -32,6 +32,15 @@ QString FigurePathFromChosen(const QString& chosen) {
 }
 
 namespace {
+// An installed copy's "./data" lies in the program's own folder, which the learner cannot write: the
+// first save would fail. Such a data folder gives way to the user's own; the setting stays as it is.
+QString DialogFolder(Context& c) {
+  const QFileInfo data(c.state.mstrDataPath);
+  if (data.isDir() && data.isWritable()) return c.state.mstrDataPath;
+  const QString own = c.window.OwnFiguresFolder();
+  return own.isEmpty() ? c.state.mstrDataPath : own;
+}
+
 // The reader's reason, and the file's name when the reason does not already give it.
 void TellLoadFailed(Context& c, const QString& path, const QString& error) {
   const QString text = error.contains(path)
@@ -45,7 +54,7 @@ void TellLoadFailed(Context& c, const QString& path, const QString& error) {
 // first, as quitting does. A file that cannot be read leaves everything as it was, and says why.
 void LoadFigure(Context& c) {
   OfferToSave(c);
-  const auto chosen = c.window.RunOpenDialog(c.state.mstrDataPath, QtNameFilters(kOpenFilter));
+  const auto chosen = c.window.RunOpenDialog(DialogFolder(c), QtNameFilters(kOpenFilter));
   QString error;
   if (chosen && !LoadChosenFigure(c, *chosen, error)) TellLoadFailed(c, *chosen, error);
 }
@@ -75,7 +84,7 @@ void OpenFigureFromCommandLine(Context& c, const QString& path) {
 }
 
 void SaveFigure(Context& c) {
-  const auto chosen = c.window.RunSaveDialog(c.state.mstrDataPath, QtNameFilters(kSaveFilter));
+  const auto chosen = c.window.RunSaveDialog(DialogFolder(c), QtNameFilters(kSaveFilter));
   const QString path = chosen ? FigurePathFromChosen(*chosen) : QString();
   if (!path.isEmpty()) {
     QString error;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -190,6 +191,41 @@ TEST_F(LoadSave, LoadOffersToSaveAModifiedFigureFirst) {
     }
     EXPECT_EQ(FileBytes(In("kept.nbo")), k.files.front() == In("kept") ? unsaved : QByteArray());
     ExpectLoaded("cube.nbo");
+  }
+}
+
+// The dialogs start in the data folder when the user can write there; otherwise in the user's own
+// folder, when there is one. The data folder setting stays as it was.
+TEST_F(LoadSave, DialogsStartWhereTheUserCanWrite) {
+  QTemporaryDir own;
+  ASSERT_TRUE(PutFile(In("file"), "x"));
+  struct Case {
+    QString data, own, start;
+  };
+  std::vector<Case> cases = {
+      {dir.path(), own.path(), dir.path()},
+      {In("missing"), own.path(), own.path()},
+      {In("file"), own.path(), own.path()},
+      {In("missing"), QString(), In("missing")},
+  };
+  // Root writes anywhere, so only another user meets a folder it may not write.
+  if (::geteuid() != 0) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("readonly")));
+    ASSERT_TRUE(QFile::setPermissions(In("readonly"), QFile::ReadOwner | QFile::ExeOwner));
+    cases.push_back({In("readonly"), own.path(), own.path()});
+  }
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.data.toStdString());
+    state.mstrDataPath = k.data;
+    state.mblnModified = false;
+    w.ownFiguresFolder = k.own;
+    w.fileDialogs.clear();
+    LoadFigure(c);
+    SaveFigure(c);
+    ASSERT_EQ(w.fileDialogs.size(), 2u);
+    EXPECT_EQ(w.fileDialogs[0].folder, k.start);
+    EXPECT_EQ(w.fileDialogs[1].folder, k.start);
+    EXPECT_EQ(state.mstrDataPath, k.data);
   }
 }
 
