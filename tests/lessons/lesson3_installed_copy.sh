@@ -10,14 +10,14 @@ LEARNER_ID=65534 # nobody: there on every Debian machine, and owner of nothing h
 skip() {
   echo "SKIP ($LESSON): $*"
   failed=0
-  exit $SKIP
+  exit "$SKIP"
 }
 
 # Root (as CI runs) installs and hands the program to an unprivileged learner. Anyone else installs for
 # themselves and takes write permission away from the installed folder, as a root-owned one has it.
 if [ "$(id -u)" = 0 ]; then
   command -v setpriv >/dev/null || skip "setpriv is missing, so the lesson cannot become an unprivileged learner"
-  as_learner=(setpriv --reuid=$LEARNER_ID --regid=$LEARNER_ID --clear-groups)
+  as_learner=(setpriv "--reuid=$LEARNER_ID" "--regid=$LEARNER_ID" --clear-groups)
 else
   as_learner=()
 fi
@@ -45,6 +45,11 @@ else
   chmod -R a-w "$PROGRAM_FOLDER"
 fi
 "${as_learner[@]}" test -w "$LEARNER/home" || fail "the learner cannot write in $LEARNER/home (is ${TMPDIR:-/tmp} closed to others?)"
+# A sanitizer build reads its leak suppressions as the learner, who may not reach root's checkout.
+if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]] && ! "${as_learner[@]}" test -r "${BASH_REMATCH[1]}"; then
+  cp "${BASH_REMATCH[1]}" "$LEARNER/lsan.supp" && chmod 644 "$LEARNER/lsan.supp"
+  export LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$LEARNER/lsan.supp}
+fi
 if "${as_learner[@]}" test -w "$PROGRAM_FOLDER/data"; then
   skip "this user can write into a read-only folder, so the installed data folder cannot be made someone else's"
 fi
