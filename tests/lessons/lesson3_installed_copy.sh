@@ -71,6 +71,10 @@ start_x
 step "a named pipe given to the program: refused in a box, and the program goes on"
 start_program
 answer_box "エラー"
+# The box comes only after the splash, which bears the same title, has gone: the window so named now is
+# the main window, whichever one start_program caught.
+MAIN=$(xdotool search --onlyvisible --name "^$TITLE\$" | head -n 1)
+focus "$MAIN"
 expect_title "$TITLE"
 
 step "the sample figure, read from the program's own folder"
