@@ -215,6 +215,7 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
   missing.pop_back();
   WriteFigure(Path("missing.nbo"), missing);
   WriteFigure(Path("moved.nbo"), Shifted(Box(), {20, 40, 0}));
+  WriteFigure(Path("far.nbo"), Shifted(Box(), {2e17, 2e17, 0}));  // the reader takes any float
   const QByteArray badBytes = "50 40 40 2\r\n0 0 0 x 0 0\r\n";
   QFile bad(Path("bad.nbo"));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(badBytes) == badBytes.size());
@@ -252,6 +253,7 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
        reason},
       {{"check", Path("box.nbo"), Path("moved.nbo")}, kExitDiffers, "余分な辺 12 本", ""},
       {{"check", "--shift", Path("box.nbo"), Path("moved.nbo")}, kExitOk, "(20, 40, 0) mm ずらした", ""},
+      {{"sheet", Path("far.nbo"), "-o", pdf}, kExitOk, "1 ページ", ""},
       {{"check", Path("bad.nbo"), Path("box.nbo")}, kExitBadInput, "", reason},
       {{"check", Path("box.nbo")}, kExitBadInput, "", "学習者"},
       {{"--help"}, kExitOk, "nuboro-sheet check", ""},
