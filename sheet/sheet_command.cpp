@@ -218,6 +218,23 @@ QString EdgeText(const Edge& e) {
       .arg(Mm(e.a.x), Mm(e.a.y), Mm(e.a.z), Mm(e.b.x), Mm(e.b.y), Mm(e.b.z));
 }
 
+// A learner's figure against the answer. With `shift`, when moving it by whole grid steps leaves fewer
+// differing edges, the difference after the move, told in the learner's own coordinates, and the move.
+struct Verdict {
+  EdgeDifference d;
+  std::optional<Point3> by;  // lays the learner's figure onto the answer
+};
+Verdict Compare(const std::vector<Edge>& answer, const std::vector<Edge>& learner, double unit, bool shift) {
+  const EdgeDifference d = CompareEdges(answer, learner);
+  const std::optional<Point3> by =
+      d.Matches() || !shift ? std::nullopt : FindGridShift(answer, learner, unit);
+  if (!by) return {d, {}};
+  const EdgeDifference moved = CompareEdges(answer, Shifted(learner, *by));
+  if (moved.missing.size() + moved.extra.size() >= d.missing.size() + d.extra.size()) return {d, {}};
+  const Point3 back{-by->x, -by->y, -by->z};
+  return {{Shifted(moved.missing, back), Shifted(moved.extra, back)}, by};
+}
+
 int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
              QTextStream& err) {
   if (files.size() < 2)
@@ -235,20 +252,16 @@ int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringLi
       continue;
     }
     const std::vector<Edge> learner = MergeEdges(EdgesOfFigure(*s));
-    const EdgeDifference d = CompareEdges(answer, learner);
+    const auto [d, by] = Compare(answer, learner, unit, parser.isSet(o.shift));
+    const QString moved =
+        by ? QStringLiteral("全体を (%1, %2, %3) mm ずらした形").arg(Mm(-by->x), Mm(-by->y), Mm(-by->z))
+           : QString();
     if (d.Matches()) {
-      out << path << ": 正解" << Qt::endl;
+      out << path << ": 正解" << (by ? "（" + moved + "）" : QString()) << Qt::endl;
       continue;
     }
-    if (parser.isSet(o.shift)) {
-      if (const auto by = FindGridShift(answer, learner, unit)) {
-        out << path << ": 正解（全体を (" << Mm(-by->x) << ", " << Mm(-by->y) << ", " << Mm(-by->z)
-            << ") mm ずらした形）" << Qt::endl;
-        continue;
-      }
-    }
     out << path << ": 足りない辺 " << d.missing.size() << " 本、余分な辺 " << d.extra.size() << " 本"
-        << Qt::endl;
+        << (by ? "（" + moved + "として）" : QString()) << Qt::endl;
     for (const Edge& e : d.missing) out << "  足りない辺: " << EdgeText(e) << Qt::endl;
     for (const Edge& e : d.extra) out << "  余分な辺: " << EdgeText(e) << Qt::endl;
     if (status == kExitOk) status = kExitDiffers;

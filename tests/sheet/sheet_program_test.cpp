@@ -263,6 +263,12 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
   missing.pop_back();
   WriteFigure(Path("missing.nbo"), missing);
   WriteFigure(Path("moved.nbo"), Shifted(Box(), {20, 40, 0}));
+  std::vector<Edge> half = Box();
+  half[0] = {{20, 0, 0}, {40, 0, 0}};  // the answer's (0,0,0)-(40,0,0) drawn half way
+  WriteFigure(Path("half.nbo"), half);
+  std::vector<Edge> wrong = Box();
+  wrong[0] = {{0, 0, 0}, {40, 20, 0}};
+  WriteFigure(Path("movedwrong.nbo"), Shifted(wrong, {20, 40, 0}));
   WriteFigure(Path("far.nbo"), Shifted(Box(), {2e17, 2e17, 0}));  // the reader takes any float
   WriteFigure(Path("fig.pdf"), Box());
   ASSERT_TRUE(QFile::link(Path("fig.pdf"), Path("link.svg")));
@@ -304,6 +310,15 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
        reason},
       {{"check", Path("box.nbo"), Path("moved.nbo")}, kExitDiffers, "余分な辺 12 本", ""},
       {{"check", "--shift", Path("box.nbo"), Path("moved.nbo")}, kExitOk, "(20, 40, 0) mm ずらした", ""},
+      {{"check", Path("box.nbo"), Path("half.nbo")},
+       kExitDiffers,
+       "足りない辺 1 本、余分な辺 0 本\n  足りない辺: (0, 0, 0) - (20, 0, 0)\n",
+       ""},
+      {{"check", "--shift", Path("box.nbo"), Path("movedwrong.nbo")},
+       kExitDiffers,
+       "足りない辺 1 本、余分な辺 1 本（全体を (20, 40, 0) mm ずらした形として）\n"
+       "  足りない辺: (20, 40, 0) - (60, 40, 0)\n  余分な辺: (20, 40, 0) - (60, 60, 0)\n",
+       ""},
       {{"sheet", Path("far.nbo"), "-o", pdf}, kExitOk, "1 ページ", ""},
       {{"sheet", Path("fig.pdf"), "-o", Path("fig.pdf")}, kExitBadInput, "", "読む図形ファイル"},
       {{"sheet", Path("box.nbo"), Path("fig.pdf"), "-o", dir_.path() + "/./fig.pdf"},
