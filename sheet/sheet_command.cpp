@@ -38,8 +38,9 @@ struct Options {
                              QStringLiteral("三面図も立体の絵もかいた答えのページにする。")};
   QCommandLineOption unit{QStringLiteral("unit"), QStringLiteral("方眼の間隔（mm、既定 20）。"),
                           QStringLiteral("mm"), QStringLiteral("20")};
-  QCommandLineOption shift{QStringLiteral("shift"),
-                           QStringLiteral("check で、全体を方眼の整数倍だけ動かした図形も正解にする。")};
+  QCommandLineOption shift{
+      QStringLiteral("shift"),
+      QStringLiteral("check で、全体を方眼の整数倍だけ動かした図形も正解にし、違いも動かした位置で比べる。")};
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                           QStringLiteral("この説明を表示する。")};
 };
@@ -50,8 +51,9 @@ void SetUp(QCommandLineParser& parser, const Options& o) {
       "  nuboro-sheet sheet 図形.nbo... -o 出力.pdf\n"
       "      図形ごとに A4 横 1 ページ（図形が一つなら -o 出力.svg も可）\n"
       "  nuboro-sheet check 答え.nbo 学習者.nbo...\n"
-      "      辺の集まりとして比べ、正解か、足りない辺と余分な辺を表示します\n\n"
-      "終了状態: 0 すべて正解・書き出し成功、1 正解でない図形がある、2 入力の誤り"));
+      "      辺の集まりとして比べ、正解か、足りない辺と余分な辺（違う部分だけ）を表示します\n\n"
+      "終了状態: 0 すべて正解・書き出し成功、1 正解でない図形がある、2 入力の誤りか書き出しの失敗\n"
+      "（書き出しに失敗したとき、前からあるファイルはそのまま残ります）"));
   parser.addPositionalArgument(QStringLiteral("コマンド"), QStringLiteral("sheet または check"));
   parser.addPositionalArgument(QStringLiteral("ファイル"), QStringLiteral("図形ファイル（.nbo）"),
                                QStringLiteral("ファイル..."));
