@@ -1,4 +1,4 @@
-// The settings store as a per-user INI file: $XDG_CONFIG_HOME/立体ヌボロforWin.ini on Linux.
+// The settings store as a per-user profile file: $XDG_CONFIG_HOME/立体ヌボロforWin.ini on Linux.
 #pragma once
 
 #include <QSettings>
@@ -19,5 +19,8 @@ class IniSettingsStore : public SettingsStore {
   QString FileName() const { return settings_.fileName(); }
 
  private:
+  QString Name(const QString& section, const QString& key) const;
+
   QSettings settings_;
+  bool valueRefused_ = false;  // a value no line of the file can hold was asked to be written
 };

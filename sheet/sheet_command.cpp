@@ -1,7 +1,9 @@
 // Argument parsing and the two subcommands. Every input file is read before any output is written, and the
-// output goes through QSaveFile, so bad input never leaves a partial file behind.
+// whole output is built in memory, written at once and committed through QSaveFile, so neither bad input
+// nor a full disk leaves a partial file behind.
 #include "sheet/sheet_command.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -11,7 +13,9 @@
 #include <QSvgGenerator>
 #include <QTextStream>
 #include <QTranslator>
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <memory>
 
 #include "figure/app_state.h"
@@ -34,8 +38,9 @@ struct Options {
                              QStringLiteral("三面図も立体の絵もかいた答えのページにする。")};
   QCommandLineOption unit{QStringLiteral("unit"), QStringLiteral("方眼の間隔（mm、既定 20）。"),
                           QStringLiteral("mm"), QStringLiteral("20")};
-  QCommandLineOption shift{QStringLiteral("shift"),
-                           QStringLiteral("check で、全体を方眼の整数倍だけ動かした図形も正解にする。")};
+  QCommandLineOption shift{
+      QStringLiteral("shift"),
+      QStringLiteral("check で、全体を方眼の整数倍だけ動かした図形も正解にし、違いも動かした位置で比べる。")};
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                           QStringLiteral("この説明を表示する。")};
 };
@@ -46,8 +51,9 @@ void SetUp(QCommandLineParser& parser, const Options& o) {
       "  nuboro-sheet sheet 図形.nbo... -o 出力.pdf\n"
       "      図形ごとに A4 横 1 ページ（図形が一つなら -o 出力.svg も可）\n"
       "  nuboro-sheet check 答え.nbo 学習者.nbo...\n"
-      "      辺の集まりとして比べ、正解か、足りない辺と余分な辺を表示します\n\n"
-      "終了状態: 0 すべて正解・書き出し成功、1 正解でない図形がある、2 入力の誤り"));
+      "      辺の集まりとして比べ、正解か、足りない辺と余分な辺（違う部分だけ）を表示します\n\n"
+      "終了状態: 0 すべて正解・書き出し成功、1 正解でない図形がある、2 入力の誤りか書き出しの失敗\n"
+      "（書き出しに失敗したとき、前からあるファイルはそのまま残ります）"));
   parser.addPositionalArgument(QStringLiteral("コマンド"), QStringLiteral("sheet または check"));
   parser.addPositionalArgument(QStringLiteral("ファイル"), QStringLiteral("図形ファイル（.nbo）"),
                                QStringLiteral("ファイル..."));
@@ -90,29 +96,26 @@ bool PaintPages(QPaintDevice& device, double mmScale, const std::vector<SheetFig
   return p.end();
 }
 
-bool WriteSheets(const QString& path, const std::vector<SheetFigure>& figures, const SheetOptions& options,
-                 QTextStream& err) {
-  const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+// The whole document in memory, so that writing it is one write whose count can be checked: the
+// generators' own streams hide short writes. Empty when painting failed.
+QByteArray RenderSheets(bool svg, const std::vector<SheetFigure>& figures, const SheetOptions& options) {
   std::vector<ThreeViews> views;
   for (const SheetFigure& f : figures) views.push_back(f.views);
   const double viewScale = ThreeViewScale(views, WorksheetLayout());
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    Fail(err, QStringLiteral("「%1」を作れません: %2").arg(path, file.errorString()));
-    return false;
-  }
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
   bool painted = false;
   if (svg) {
     // 10 pixels a millimetre keeps the page size exact; the view box makes one user unit a millimetre.
     QSvgGenerator gen;
-    gen.setOutputDevice(&file);
+    gen.setOutputDevice(&buffer);
     gen.setResolution(254);
     gen.setSize(QSize(2970, 2100));
     gen.setViewBox(QRectF(0, 0, 297, 210));
     gen.setTitle(figures.front().fileName);
     painted = PaintPages(gen, 1.0, figures, viewScale, options, [] { return false; });
   } else {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&buffer);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -120,9 +123,28 @@ bool WriteSheets(const QString& path, const std::vector<SheetFigure>& figures, c
     pdf.setCreator(kProgram);
     painted = PaintPages(pdf, 600 / 25.4, figures, viewScale, options, [&] { return pdf.newPage(); });
   }
-  if (!painted || file.error() != QFileDevice::NoError) {
+  return painted ? buffer.data() : QByteArray();
+}
+
+// The old file stays as it was unless every byte reached the disk. Unbuffered, so that the write's count is
+// what the file took: QSaveFile::commit() does not notice when its own final flush fails (a full disk).
+bool WriteWhole(const QString& path, const QByteArray& bytes, QTextStream& err) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    Fail(err, QStringLiteral("「%1」を作れません: %2").arg(path, file.errorString()));
+    return false;
+  }
+  const qint64 written = file.write(bytes);
+  if (written != bytes.size()) {
+    // A write cut short after some bytes has no system error to tell.
+    const QString reason =
+        written >= 0 && written < bytes.size()
+            ? QStringLiteral("%1 バイトのうち %2 バイトしか書けません").arg(bytes.size()).arg(written)
+            : file.errorString();
     file.cancelWriting();
-    Fail(err, QStringLiteral("「%1」を書き込めません。").arg(path));
+    const QString kept =
+        QFileInfo::exists(path) ? QStringLiteral("（元のファイルはそのままです）") : QString();
+    Fail(err, QStringLiteral("「%1」を書き込めません%2: %3").arg(path, kept, reason));
     return false;
   }
   if (!file.commit()) {
@@ -130,6 +152,26 @@ bool WriteSheets(const QString& path, const std::vector<SheetFigure>& figures, c
     return false;
   }
   return true;
+}
+
+bool WriteSheets(const QString& path, const std::vector<SheetFigure>& figures, const SheetOptions& options,
+                 QTextStream& err) {
+  const QByteArray bytes =
+      RenderSheets(path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive), figures, options);
+  if (bytes.isEmpty()) {
+    Fail(err, QStringLiteral("「%1」のページを描けません。").arg(path));
+    return false;
+  }
+  return WriteWhole(path, bytes, err);
+}
+
+// True when writing `output` would replace one of the inputs, by whatever path or link it is named.
+bool IsAnInput(const QString& output, const QStringList& inputs) {
+  std::error_code error;
+  const std::filesystem::path out(output.toStdU16String());
+  return std::any_of(inputs.begin(), inputs.end(), [&](const QString& in) {
+    return std::filesystem::equivalent(out, std::filesystem::path(in.toStdU16String()), error);
+  });
 }
 
 int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
@@ -145,6 +187,10 @@ int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringLi
     return Fail(err, QStringLiteral("SVG に書き出せるのは図形一つだけです（%1 個指定）。").arg(files.size()));
   if (task != QStringLiteral("views") && task != QStringLiteral("build"))
     return Fail(err, QStringLiteral("--task は views か build です（「%1」）。").arg(task));
+  if (IsAnInput(output, files))
+    return Fail(
+        err,
+        QStringLiteral("「%1」は読む図形ファイルの一つです。別の名前を -o で指定してください。").arg(output));
   const double unit = GridUnit(parser, o);
   if (!(unit > 0))
     return Fail(err, QStringLiteral("--unit は正の数です（「%1」）。").arg(parser.value(o.unit)));
@@ -174,6 +220,23 @@ QString EdgeText(const Edge& e) {
       .arg(Mm(e.a.x), Mm(e.a.y), Mm(e.a.z), Mm(e.b.x), Mm(e.b.y), Mm(e.b.z));
 }
 
+// A learner's figure against the answer. With `shift`, when moving it by whole grid steps leaves fewer
+// differing edges, the difference after the move, told in the learner's own coordinates, and the move.
+struct Verdict {
+  EdgeDifference d;
+  std::optional<Point3> by;  // lays the learner's figure onto the answer
+};
+Verdict Compare(const std::vector<Edge>& answer, const std::vector<Edge>& learner, double unit, bool shift) {
+  const EdgeDifference d = CompareEdges(answer, learner);
+  const std::optional<Point3> by =
+      d.Matches() || !shift ? std::nullopt : FindGridShift(answer, learner, unit);
+  if (!by) return {d, {}};
+  const EdgeDifference moved = CompareEdges(answer, Shifted(learner, *by));
+  if (moved.missing.size() + moved.extra.size() >= d.missing.size() + d.extra.size()) return {d, {}};
+  const Point3 back{-by->x, -by->y, -by->z};
+  return {{Shifted(moved.missing, back), Shifted(moved.extra, back)}, by};
+}
+
 int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
              QTextStream& err) {
   if (files.size() < 2)
@@ -191,20 +254,16 @@ int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringLi
       continue;
     }
     const std::vector<Edge> learner = MergeEdges(EdgesOfFigure(*s));
-    const EdgeDifference d = CompareEdges(answer, learner);
+    const auto [d, by] = Compare(answer, learner, unit, parser.isSet(o.shift));
+    const QString moved =
+        by ? QStringLiteral("全体を (%1, %2, %3) mm ずらした形").arg(Mm(-by->x), Mm(-by->y), Mm(-by->z))
+           : QString();
     if (d.Matches()) {
-      out << path << ": 正解" << Qt::endl;
+      out << path << ": 正解" << (by ? "（" + moved + "）" : QString()) << Qt::endl;
       continue;
     }
-    if (parser.isSet(o.shift)) {
-      if (const auto by = FindGridShift(answer, learner, unit)) {
-        out << path << ": 正解（全体を (" << Mm(-by->x) << ", " << Mm(-by->y) << ", " << Mm(-by->z)
-            << ") mm ずらした形）" << Qt::endl;
-        continue;
-      }
-    }
     out << path << ": 足りない辺 " << d.missing.size() << " 本、余分な辺 " << d.extra.size() << " 本"
-        << Qt::endl;
+        << (by ? "（" + moved + "として）" : QString()) << Qt::endl;
     for (const Edge& e : d.missing) out << "  足りない辺: " << EdgeText(e) << Qt::endl;
     for (const Edge& e : d.extra) out << "  余分な辺: " << EdgeText(e) << Qt::endl;
     if (status == kExitOk) status = kExitDiffers;

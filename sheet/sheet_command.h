@@ -5,7 +5,8 @@
 
 class QTextStream;
 
-// Exit statuses: everything went well / a learner's figure differs from the answer / bad input.
+// Exit statuses: everything went well / a learner's figure differs from the answer / bad input or a
+// failed write.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitDiffers = 1;
 inline constexpr int kExitBadInput = 2;

@@ -85,16 +85,24 @@ BoxMapping FitIsometric(const ViewDrawing& iso, const QRectF& box) {
 
 std::vector<QLineF> GridLines(const BoxMapping& m, double unit) {
   std::vector<QLineF> lines;
+  // Lines closer than 1 mm on paper are too dense to print; so a box holds at most one a millimetre.
   if (!(unit > 0) || !(m.scale > 0) || unit * m.scale < 1) return lines;
-  // The box corners in view units, then every multiple of the unit between them.
+  // The multiples k·unit between lo and hi, k counted in whole numbers. Past 2^31 steps from zero one
+  // unit is lost in the rounding of the coordinates (and past 2^53 a double stops counting at all), so
+  // such a grid is left out rather than drawn in the wrong places.
+  const auto multiples = [&](double lo, double hi, auto line) {
+    const double first = std::ceil(lo / unit), count = std::floor(hi / unit) - first + 1;
+    if (!(std::abs(first) + count < 0x1p31)) return;
+    for (int i = 0; i < int(count); ++i) line((first + i) * unit);
+  };
   const double halfW = m.box.width() / 2 / m.scale, halfH = m.box.height() / 2 / m.scale;
-  for (double k = std::ceil((m.centre.x() - halfW) / unit); k * unit <= m.centre.x() + halfW; ++k) {
-    const double px = m.Map(QPointF(k * unit, 0)).x();
+  multiples(m.centre.x() - halfW, m.centre.x() + halfW, [&](double x) {
+    const double px = m.Map(QPointF(x, 0)).x();
     lines.emplace_back(px, m.box.top(), px, m.box.bottom());
-  }
-  for (double k = std::ceil((m.centre.y() - halfH) / unit); k * unit <= m.centre.y() + halfH; ++k) {
-    const double py = m.Map(QPointF(0, k * unit)).y();
+  });
+  multiples(m.centre.y() - halfH, m.centre.y() + halfH, [&](double y) {
+    const double py = m.Map(QPointF(0, y)).y();
     lines.emplace_back(m.box.left(), py, m.box.right(), py);
-  }
+  });
   return lines;
 }

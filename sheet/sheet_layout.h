@@ -64,5 +64,6 @@ ThreeViewMappings MapThreeViews(const ThreeViews& views, const PageLayout& layou
 // The isometric picture fitted into its box on its own scale.
 BoxMapping FitIsometric(const ViewDrawing& iso, const QRectF& box);
 
-// Grid lines at whole multiples of `unit` view units, clipped to the mapping's box.
+// Grid lines at whole multiples of `unit` view units, clipped to the mapping's box; none when they would
+// be closer than 1 mm or the coordinates are too large to place them.
 std::vector<QLineF> GridLines(const BoxMapping& m, double unit);

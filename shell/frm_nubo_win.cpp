@@ -46,6 +46,9 @@ FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
   client_ = new QWidget(this);
   setCentralWidget(client_);
   setWindowTitle(kBaseTitle.toString());
+  // The splash has the same title: whatever drives or times the program from outside finds this window by
+  // its role (WM_WINDOW_ROLE on X11).
+  setWindowRole(QStringLiteral("frmNuboWin"));
   setWindowIcon(QIcon(QStringLiteral(":/desktop/nuboro.svg")));
 }
 

@@ -15,35 +15,41 @@ quadrants_drawn() {
   done
 }
 clipboard_png() {
-  xclip -selection clipboard -t image/png -o >"$WORK/copy.png" 2>/dev/null &&
+  timeout "$X_TOOL_LIMIT" xclip -selection clipboard -t image/png -o >"$WORK/copy.png" 2>/dev/null &&
     [ "$(head -c 4 "$WORK/copy.png" | tail -c 3)" = PNG ]
 }
 # Another owner of the clipboard, so that only a new copy brings a picture back.
 clear_clipboard() {
   printf 'cleared' | xclip -selection clipboard -t text/plain -i >/dev/null 2>&1
   # xclip takes the clipboard from its background process, after it has returned.
-  cleared() { [ "$(xclip -selection clipboard -t text/plain -o 2>/dev/null)" = cleared ]; }
-  poll 5 cleared || fail "xclip did not take the clipboard"
+  cleared() { [ "$(timeout "$X_TOOL_LIMIT" xclip -selection clipboard -t text/plain -o 2>/dev/null)" = cleared ]; }
+  poll "$LIMIT" cleared || fail "xclip did not take the clipboard"
 }
 width_is() { [ "$(xdotool getwindowgeometry --shell "$MAIN" | sed -n 's/^WIDTH=//p')" = "$1" ]; }
 expect_copy() {
-  poll 5 clipboard_png || fail "no picture on the clipboard after カラーでコピー"
+  poll "$LIMIT" clipboard_png || fail "no picture on the clipboard after カラーでコピー"
   [ "$(identify -format '%wx%h' "$WORK/copy.png")" = 488x376 ] ||
     fail "the copied picture is $(identify -format '%wx%h' "$WORK/copy.png"), expected 488x376"
   expect_pixel "$WORK/copy.png" 3 3 "$GREEN"
   [ "$(count_not "$WORK/copy.png" 488x376+0+0 "$GREEN")" -gt 300 ] || fail "the copied picture has no lines"
 }
 
+# The figure area found by its colour once painted, $1 wide; sets CANVAS.
+canvas_shown() {
+  shot "$MAIN" "$WORK/$2"
+  CANVAS=$(box_of "$WORK/$2" "$GREEN" 2>/dev/null)
+  case $CANVAS in "$1"x*) ;; *) false ;; esac
+}
+
 start_x
 write_settings 0 0
 start_program
-shot "$MAIN" "$WORK/normal.png"
-CANVAS=$(box_of "$WORK/normal.png" "$GREEN")
+poll "$LIMIT" canvas_shown 488 normal.png || fail "the figure area is $CANVAS, expected 488 wide"
 
 step "three views (F7): every quarter of the figure area shows a view"
-xdotool key F7
+press F7
 three_shown() { shot "$MAIN" "$WORK/three.png" && quadrants_drawn "$WORK/three.png"; }
-poll 5 three_shown || fail "the three views are not all drawn"
+poll "$LIMIT" three_shown || fail "the three views are not all drawn"
 
 step "copying while they are shown is refused with a box"
 clear_clipboard
@@ -59,13 +65,13 @@ expect_copy
 step "level 上級 and size 拡張１ from the オプション menu"
 menu alt+o Right Down Down Return
 menu alt+o Down Right Down Return
-poll 5 width_is 800 || fail "the window did not grow to 800 wide for 拡張１"
+poll "$LIMIT" width_is 800 || fail "the window did not grow to 800 wide for 拡張１"
 
 step "a copy at 拡張１ is still taken at the normal size, and the size comes back"
 clear_clipboard
 menu alt+e Down Down Right Return
 expect_copy
-poll 5 width_is 800 || fail "the window did not return to 拡張１ after the copy"
+poll "$LIMIT" width_is 800 || fail "the window did not return to 拡張１ after the copy"
 
 step "quit from the ファイル menu, answering OK; the settings are stored"
 menu alt+f Down Down Return
@@ -77,23 +83,21 @@ done
 
 step "start again: the window at 拡張１, the figure area 648 wide"
 start_program
-poll 5 width_is 800 || fail "the window is not 800 wide after the restart"
-shot "$MAIN" "$WORK/restart.png"
-CANVAS=$(box_of "$WORK/restart.png" "$GREEN")
-case $CANVAS in 648x*) ;; *) fail "the figure area is $CANVAS at 拡張１, expected 648 wide" ;; esac
+poll "$LIMIT" width_is 800 || fail "the window is not 800 wide after the restart"
+poll "$LIMIT" canvas_shown 648 restart.png || fail "the figure area is $CANVAS at 拡張１, expected 648 wide"
 
 step "上級 in effect: one X step in draw mode is 10 long"
 keys_drawn F8
 menu alt+e Down Return
 answer_box "ちょっとまってね"
 keys_drawn Return x Return
-xdotool key ctrl+s
+press ctrl+s
 choose_file "名前を付けて保存" senior
-poll 5 test -s "$DATA/senior.nbo" || fail "senior.nbo was not saved in the data folder"
+poll "$LIMIT" test -s "$DATA/senior.nbo" || fail "senior.nbo was not saved in the data folder"
 cmp "$DATA/senior.nbo" "$LESSONS_DIR/../data/lessons/senior_step.nbo" || fail "senior.nbo differs from the expected bytes"
 
 step "Shift+Esc: no second save, OK to quit"
-xdotool key shift+Escape
+press shift+Escape
 answer_box "ちょっとまってね" alt+n
 answer_box "立体ぬぼろの終了確認です"
 await_exit 10

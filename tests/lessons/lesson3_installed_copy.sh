@@ -67,38 +67,41 @@ fi
 chmod 755 "$WORK/learner-nuboro"
 NUBORO="$WORK/learner-nuboro"
 
+# The first picture of the window: the figure area found by its colour, with the sample's lines in it.
+sample_shown() {
+  shot "$MAIN" "$WORK/normal.png"
+  CANVAS=$(box_of "$WORK/normal.png" "$GREEN" 2>/dev/null)
+  [ "$(count_not "$WORK/normal.png" "$CANVAS" "$GREEN" 2>/dev/null)" -gt 300 ]
+}
+
 start_x
 step "a named pipe given to the program: refused in a box, and the program goes on"
 start_program
 answer_box "エラー"
-# The box comes only after the splash, which bears the same title, has gone: the window so named now is
-# the main window, whichever one start_program caught.
-MAIN=$(xdotool search --onlyvisible --name "^$TITLE\$" | head -n 1)
 focus "$MAIN"
 expect_title "$TITLE"
 
 step "the sample figure, read from the program's own folder"
-shot "$MAIN" "$WORK/normal.png"
-CANVAS=$(box_of "$WORK/normal.png" "$GREEN")
-[ "$(count_not "$WORK/normal.png" "$CANVAS" "$GREEN")" -gt 300 ] || fail "the sample figure is not shown"
+poll "$LIMIT" sample_shown || fail "the sample figure is not shown (waited $LIMIT s)"
 
 step "save (Ctrl+S) as mine: the file is in the learner's documents folder, and it is the learner's"
-xdotool key ctrl+s
+press ctrl+s
 choose_file "名前を付けて保存" mine
-poll 5 test -s "$OWN/mine.nbo" || fail "mine.nbo is not in $OWN: $(find "$LEARNER" "$PROGRAM_FOLDER" -name 'mine*')"
+poll "$LIMIT" test -s "$OWN/mine.nbo" ||
+  fail "mine.nbo is not in $OWN: $(find "$LEARNER" "$PROGRAM_FOLDER" -name 'mine*')"
 cmp "$OWN/mine.nbo" "$PROGRAM_FOLDER/data/sample/nubo01.nbo" || fail "mine.nbo is not the sample figure"
 [ "$(stat -c %u "$OWN/mine.nbo")" = "$("${as_learner[@]}" id -u)" ] || fail "mine.nbo belongs to $(stat -c %U "$OWN/mine.nbo")"
 
 step "one line drawn, then load (Ctrl+L): the save question first, then mine.nbo from the same folder"
 keys_drawn F8 Return x Return
 expect_title "$TITLE$CHANGED"
-xdotool key ctrl+l
+press ctrl+l
 answer_box "ちょっとまってね" alt+n
 choose_file "開く" mine.nbo
 expect_title "$TITLE  [ mine.nbo ]"
 
 step "quit: the data folder setting is still the program's default"
-xdotool key shift+Escape
+press shift+Escape
 answer_box "立体ぬぼろの終了確認です"
 await_exit 10
 grep -qx 'DataPath=./data' "$LEARNER/config/立体ヌボロforWin.ini" ||

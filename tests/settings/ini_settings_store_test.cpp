@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -57,15 +58,68 @@ TEST_F(IniStore, StoresTheFiveKeysAsPlainTextsAndKeepsOtherKeys) {
   EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
 }
 
-TEST_F(IniStore, FoldersWithCommasAndJapaneseSurviveTheRoundTrip) {
-  state.mstrDataPath = QStringLiteral("/home/生徒/図形, 2年");
+// Every value the program may store, in the file as the program wrote it before (QSettings' own INI form)
+// and as it writes it now: read back the same. The plain ones are written as they are.
+TEST_F(IniStore, ValuesSurviveTheOldWriterAndTheNewOne) {
+  const struct {
+    const char* value;
+    const char* line;  // as the new writer puts it
+    bool oldWriterToo = true;
+  } cases[] = {
+      {"/home/生徒/図形, 2年", "DataPath=/home/生徒/図形, 2年"},
+      {"C:\\data\\", "DataPath=C:\\data\\"},
+      {"say \"hi\"", "DataPath=say \"hi\""},
+      {"a;b", "DataPath=a;b"},
+      {"x=y", "DataPath=x=y"},
+      {"\\\\server\\share", "DataPath=\\\\server\\share"},
+      {"'single'", "DataPath='single'"},
+      {"@home", "DataPath=@home"},
+      {"", "DataPath="},
+      // Read back only thanks to a pair of quotes around them.
+      {" lead", "DataPath=\" lead\""},
+      {"trail\t", "DataPath=\"trail\t\"", false},  // the old writer's "\t" is read as it stands
+      {"\"quoted\"", "DataPath=\"\"quoted\"\""},
+      {"C:\\\\doubled", "DataPath=\"C:\\\\doubled\""},
+  };
+  int n = 0;
+  for (const auto& k : cases) {
+    const QString value = QString::fromUtf8(k.value);
+    const QString oldFile = dir.filePath(QStringLiteral("old%1.ini").arg(n));
+    const QString newFile = dir.filePath(QStringLiteral("new%1.ini").arg(n++));
+    {
+      QSettings old(file, QSettings::IniFormat);
+      old.setValue(QStringLiteral("Option/DataPath"), value);
+      old.sync();
+      // Copies: QSettings would hand a reader of the same name the keys it holds, not read the file.
+      ASSERT_TRUE(PutFile(oldFile, FileBytes(file)));
+      IniSettingsStore store(file + u'2');
+      store.Write(QStringLiteral("Option"), QStringLiteral("DataPath"), value);
+      ASSERT_TRUE(store.Sync());
+      ASSERT_TRUE(PutFile(newFile, FileBytes(file + u'2')));
+    }
+    EXPECT_TRUE(FileBytes(newFile).contains(QByteArray(k.line) + '\n')) << FileBytes(newFile).constData();
+    for (const QString& f : {oldFile, newFile}) {
+      if (f == oldFile && !k.oldWriterToo) continue;
+      EXPECT_EQ(IniSettingsStore(f).Read(QStringLiteral("Option"), QStringLiteral("DataPath")), value)
+          << FileBytes(f).constData();
+    }
+  }
+}
+
+// A folder name with a line break has no line to live on: the stored folder stays, and the teacher is told.
+TEST_F(IniStore, AValueWithALineBreakKeepsTheStoredOneAndIsReported) {
+  ASSERT_TRUE(PutFile(file, "[Option]\nDataPath=/home/teacher/figures\nDifficulty=0\n"));
+  SetLevel(c, 2);
+  state.mstrDataPath = QStringLiteral("/home/teacher/two\nlines");
   {
     IniSettingsStore store(file);
     StoreSettings(c, store);
   }
-  state.mstrDataPath.clear();
-  ReadFrom(file);
-  EXPECT_EQ(state.mstrDataPath, QStringLiteral("/home/生徒/図形, 2年"));
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].title, QStringLiteral("エラー"));
+  const QByteArray text = FileBytes(file);
+  EXPECT_TRUE(text.contains("DataPath=/home/teacher/figures\n")) << text.constData();
+  EXPECT_TRUE(text.contains("Difficulty=2\n")) << text.constData();
 }
 
 TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
@@ -101,32 +155,61 @@ TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
   EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
 }
 
-// A line QSettings cannot parse costs only itself: the teacher's other keys are read, and kept at quit.
-TEST_F(IniStore, AStrayLineHidesNoReadableKey) {
+// One line is one key: no quote, backslash, comma, semicolon or junk line reaches past its own line, and
+// quitting keeps the teacher's keys.
+TEST_F(IniStore, NoLineReachesPastItself) {
   const QByteArray keys =
       "Difficulty=2\nScreenSize=1\nDrawEnabled=False\nSaveEnabled=False\nDataPath=/home/teacher/figures\n";
-  const QByteArray files[] = {
-      "[Option]\nfoo\n" + keys,
-      "[Option]\nDifficulty=2\nfoo\nScreenSize=1\nDrawEnabled=False\nSaveEnabled=False\n"
-      "DataPath=/home/teacher/figures\n",
-      "[Option]\n" + keys + "foo\n=\n",
-      "junk before any section\n[Option]\n" + keys,
+  const QByteArray others = "Difficulty=2\nScreenSize=1\nDrawEnabled=False\nSaveEnabled=False\n";
+  QRandomGenerator random(20261219);
+  QByteArray noise(5000, '\0');
+  for (char& b : noise) b = static_cast<char>(random.bounded(256));
+  const char* teacher = "/home/teacher/figures";
+  const struct {
+    QByteArray bytes;
+    const char* dataPath;
+  } cases[] = {
+      {"[Option]\nfoo\n" + keys, teacher},
+      {"[Option]\nDifficulty=2\nfoo\nScreenSize=1\nDrawEnabled=False\nSaveEnabled=False\n"
+       "DataPath=/home/teacher/figures\n",
+       teacher},
+      {"[Option]\n" + keys + "foo\n=\n", teacher},
+      {"junk before any section\n[Option]\n" + keys, teacher},
+      {"[Option]\nDataPath=\"C:\\data\n" + others, "\"C:\\data"},
+      {"[Option]\nDataPath=D:\\data\\\n" + others, "D:\\data\\"},
+      {"[Other]\nNote=say \"hi\n[Option]\n" + keys, teacher},
+      {"[Option]\nNote=\"\n" + keys, teacher},
+      {"[Option]\nDataPath=/data, 2024\n" + others, "/data, 2024"},
+      {"[Option]\nDataPath=/data;old\n" + others, "/data;old"},
+      {"[Option]\n; 先生のメモ\n" + keys, teacher},
+      {noise + "\n[Option]\n" + keys, teacher},
+      {"\xEF\xBB\xBF[option]\r\n" + QByteArray(keys).toLower().replace("\n", "\r\n"), teacher},
+      {"[Option]\nDataPath=\"/home/sensei/My Figures\"\n" + others, "/home/sensei/My Figures"},
   };
-  for (const QByteArray& bytes : files) {
+  int n = 0;
+  for (const auto& k : cases) {
     SetUp();
-    ASSERT_TRUE(PutFile(file, bytes));
-    ReadFrom(file);
-    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuSenior"))) << bytes.constData();
-    EXPECT_EQ(state.mintMaxSize, 200);
-    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuExpansion1")));
-    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
-    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuSaveEnabled")));
-    EXPECT_EQ(state.mstrDataPath, QStringLiteral("/home/teacher/figures"));
+    const QString path = dir.filePath(QStringLiteral("%1.ini").arg(n++));
+    ASSERT_TRUE(PutFile(path, k.bytes));
+    ReadFrom(path);
+    const QString dataPath = QString::fromUtf8(k.dataPath);
+    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuSenior"))) << n;
+    EXPECT_EQ(state.mintMaxSize, 200) << n;
+    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuExpansion1"))) << n;
+    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuDrawEnabled"))) << n;
+    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuSaveEnabled"))) << n;
+    EXPECT_EQ(state.mstrDataPath, dataPath) << n;
 
-    IniSettingsStore store(file);
-    StoreSettings(c, store);
+    {
+      IniSettingsStore store(path);
+      StoreSettings(c, store);
+    }
     EXPECT_TRUE(w.messages.empty()) << "a skipped line is no failure to keep the settings";
-    EXPECT_TRUE(FileBytes(file).contains("SaveEnabled=False"));
+    ASSERT_TRUE(PutFile(path + u'2', FileBytes(path)));
+    IniSettingsStore again(path + u'2');
+    EXPECT_EQ(again.Read(QStringLiteral("Option"), QStringLiteral("SaveEnabled")), QStringLiteral("False"))
+        << n;
+    EXPECT_EQ(again.Read(QStringLiteral("Option"), QStringLiteral("DataPath")), dataPath) << n;
   }
 }
 

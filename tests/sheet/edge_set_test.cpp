@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -59,6 +62,19 @@ TEST(MergeEdges, JoinsCollinearPiecesOnly) {
   }
 }
 
+TEST(MergeEdges, GivesOneListWhateverTheOrderOfTheLines) {
+  // Start points 0.0006 mm apart, so neighbours' starts are within the tolerance and further ones are not,
+  // while their far ends are ordered the other way round: a tolerance inside the comparison is no ordering.
+  std::vector<Edge> edges;
+  for (int i = 0; i < 600; ++i) edges.push_back({{i * 0.0006, 0, 0}, {i * 0.0006, 10, -double(i)}});
+  const std::string once = Text(MergeEdges(edges));
+  std::mt19937 random(19);
+  for (int round = 0; round < 5; ++round) {
+    std::shuffle(edges.begin(), edges.end(), random);
+    EXPECT_TRUE(Text(MergeEdges(edges)) == once) << "shuffle " << round;
+  }
+}
+
 TEST(CompareEdges, FindsMissingAndExtraEdgesAndGridShifts) {
   const std::vector<Edge> answer = MergeEdges(Cube());
   const std::vector<Edge> whole = Cube();
@@ -93,9 +109,91 @@ TEST(CompareEdges, FindsMissingAndExtraEdgesAndGridShifts) {
     const EdgeDifference d = CompareEdges(answer, learner);
     EXPECT_EQ(d.missing.size(), c.missing) << c.name;
     EXPECT_EQ(d.extra.size(), c.extra) << c.name;
-    EXPECT_EQ(FindGridShift(answer, learner, 20).has_value(), c.shiftFound) << c.name;
+    const std::optional<Point3> by = FindGridShift(answer, learner, 20);
+    EXPECT_EQ(by && CompareEdges(answer, MergeEdges(Shifted(learner, *by))).Matches(), c.shiftFound)
+        << c.name;
   }
   const EdgeDifference d = CompareEdges(answer, MergeEdges(missing));
   ASSERT_EQ(d.missing.size(), 1u);
   EXPECT_EQ(Text(d.missing), Text(MergeEdges({Cube()[4]})));
+}
+
+TEST(CompareEdges, ReportsOnlyThePartsThatDiffer) {
+  const std::vector<Edge> edge{{{0, 0, 0}, {40, 0, 0}}};
+  struct Case {
+    const char* name;
+    std::vector<Edge> answer, learner;
+    const char *missing, *extra;
+  } cases[] = {
+      {"half drawn", edge, {{{20, 0, 0}, {40, 0, 0}}}, "(0,0,0)-(20,0,0) ", ""},
+      {"split by several pieces",
+       edge,
+       {{{0, 0, 0}, {10, 0, 0}}, {{15, 0, 0}, {25, 0, 0}}, {{30, 0, 0}, {40, 0, 0}}},
+       "(10,0,0)-(15,0,0) (25,0,0)-(30,0,0) ",
+       ""},
+      {"pieces overlapping each other",
+       edge,
+       {{{0, 0, 0}, {25, 0, 0}}, {{35, 0, 0}, {15, 0, 0}}},
+       "(35,0,0)-(40,0,0) ",
+       ""},
+      {"beyond both ends", edge, {{{-10, 0, 0}, {50, 0, 0}}}, "", "(-10,0,0)-(0,0,0) (40,0,0)-(50,0,0) "},
+      {"across a gap between answer edges",
+       {{{0, 0, 0}, {10, 0, 0}}, {{20, 0, 0}, {30, 0, 0}}},
+       {{{5, 0, 0}, {25, 0, 0}}},
+       "(0,0,0)-(5,0,0) (25,0,0)-(30,0,0) ",
+       "(10,0,0)-(20,0,0) "},
+      {"diagonal, half drawn",
+       {{{0, 0, 0}, {20, 20, 20}}},
+       {{{10, 10, 10}, {20, 20, 20}}},
+       "(0,0,0)-(10,10,10) ",
+       ""},
+      {"parallel, not on the line",
+       edge,
+       {{{0, 20, 0}, {40, 20, 0}}},
+       "(0,0,0)-(40,0,0) ",
+       "(0,20,0)-(40,20,0) "},
+      {"end within the tolerance", edge, {{{0, 0, 0}, {40.0009, 0, 0}}}, "", ""},
+      {"end past the tolerance", edge, {{{0, 0, 0}, {40.002, 0, 0}}}, "", "(40,0,0)-(40.002,0,0) "},
+      {"short by past the tolerance", edge, {{{0, 0, 0}, {39.998, 0, 0}}}, "(39.998,0,0)-(40,0,0) ", ""},
+      {"off the line within the tolerance", edge, {{{0, 0, 0}, {40, 0.0009, 0}}}, "", ""},
+      {"off the line past the tolerance",
+       edge,
+       {{{0, 0, 0}, {40, 0.002, 0}}},
+       "(0,0,0)-(40,0,0) ",
+       "(0,0,0)-(40,0.002,0) "},
+  };
+  for (const Case& c : cases) {
+    const EdgeDifference d = CompareEdges(MergeEdges(c.answer), MergeEdges(c.learner));
+    EXPECT_EQ(Text(d.missing), c.missing) << c.name;
+    EXPECT_EQ(Text(d.extra), c.extra) << c.name;
+  }
+}
+
+TEST(FindGridShift, TakesTheMoveMostVerticesAgreeOn) {
+  const std::vector<Edge> answer = MergeEdges(Cube());
+  std::vector<Edge> oneMoved = Cube();
+  oneMoved[4] = {{0, 0, 0}, {20, 20, 0}};  // one edge wrong
+  std::vector<Edge> oneMissing = Cube();
+  oneMissing.erase(oneMissing.begin() + 4);
+
+  struct Case {
+    const char* name;
+    std::vector<Edge> learner;
+    Point3 shift;           // to lay the learner onto the answer
+    size_t missing, extra;  // once shifted
+  } cases[] = {
+      {"moved, with one edge wrong", Shifted(oneMoved, {20, 0, -40}), {-20, 0, 40}, 1, 1},
+      {"moved, with one edge missing", Shifted(oneMissing, {0, 60, 0}), {0, -60, 0}, 1, 0},
+      {"in place, with one edge wrong", oneMoved, {0, 0, 0}, 1, 1},
+      {"moved within the tolerance of the grid", Shifted(Cube(), {40.0005, 0, 0}), {-40, 0, 0}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    const std::vector<Edge> learner = MergeEdges(c.learner);
+    const std::optional<Point3> by = FindGridShift(answer, learner, 20);
+    ASSERT_TRUE(by) << c.name;
+    EXPECT_EQ(Text({{*by, c.shift}}), Text({{c.shift, c.shift}})) << c.name;
+    const EdgeDifference d = CompareEdges(answer, MergeEdges(Shifted(learner, *by)));
+    EXPECT_EQ(d.missing.size(), c.missing) << c.name;
+    EXPECT_EQ(d.extra.size(), c.extra) << c.name;
+  }
 }

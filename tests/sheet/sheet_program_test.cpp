@@ -1,5 +1,9 @@
 // The nuboro-sheet command line end to end: the pages it writes, its messages and its exit statuses.
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
 
 #include <QDir>
 #include <QFile>
@@ -7,11 +11,14 @@
 #include <QTextStream>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <functional>
 #include <map>
 
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "file_bytes.h"
 #include "sheet/edge_set.h"
 #include "sheet/sheet_command.h"
 #include "sheet/sheet_page.h"
@@ -125,6 +132,47 @@ std::vector<QPointF> FreeEnds(const std::vector<QLineF>& lines, const QRectF& bo
   return free;
 }
 
+// Room for only `bytes` more bytes in a folder, made the real way where this process may (root: a 100 KiB
+// tmpfs in a mount namespace of its own, filled up), else as a limit on the size of any file written.
+class LittleRoom {
+ public:
+  explicit LittleRoom(const QString& dir) : dir_(QFile::encodeName(dir).toStdString()) {
+    tmpfs_ = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+             mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=100k") == 0;
+  }
+  ~LittleRoom() {
+    Release();
+    if (tmpfs_) umount2(dir_.c_str(), MNT_DETACH);
+  }
+  const char* Kind() const { return tmpfs_ ? "a full tmpfs" : "a file-size limit"; }
+  void Leave(qint64 bytes) {
+    if (tmpfs_) {
+      struct statvfs fs {};
+      ASSERT_EQ(statvfs(dir_.c_str(), &fs), 0);
+      const qint64 block = qint64(fs.f_bsize), free = qint64(fs.f_bavail) * block;
+      QFile filler(QFile::decodeName(dir_.c_str()) + "/filler");
+      ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+      ASSERT_EQ(filler.write(QByteArray(free - bytes / block * block, 'x')), free - bytes / block * block);
+    } else {
+      signal(SIGXFSZ, SIG_IGN);
+      ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved_), 0);
+      rlimit limit = saved_;
+      limit.rlim_cur = rlim_t(bytes);
+      ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+      limited_ = true;
+    }
+  }
+  void Release() {
+    if (limited_) setrlimit(RLIMIT_FSIZE, &saved_);
+    limited_ = false;
+  }
+
+ private:
+  std::string dir_;
+  bool tmpfs_ = false, limited_ = false;
+  rlimit saved_{};
+};
+
 bool Close(double a, double b) { return std::abs(a - b) < 0.01; }
 
 class SheetProgram : public testing::Test {
@@ -215,6 +263,16 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
   missing.pop_back();
   WriteFigure(Path("missing.nbo"), missing);
   WriteFigure(Path("moved.nbo"), Shifted(Box(), {20, 40, 0}));
+  std::vector<Edge> half = Box();
+  half[0] = {{20, 0, 0}, {40, 0, 0}};  // the answer's (0,0,0)-(40,0,0) drawn half way
+  WriteFigure(Path("half.nbo"), half);
+  std::vector<Edge> wrong = Box();
+  wrong[0] = {{0, 0, 0}, {40, 20, 0}};
+  WriteFigure(Path("movedwrong.nbo"), Shifted(wrong, {20, 40, 0}));
+  WriteFigure(Path("far.nbo"), Shifted(Box(), {2e17, 2e17, 0}));  // the reader takes any float
+  WriteFigure(Path("fig.pdf"), Box());
+  ASSERT_TRUE(QFile::link(Path("fig.pdf"), Path("link.svg")));
+  std::filesystem::create_hard_link(Path("fig.pdf").toStdString(), Path("hard.pdf").toStdString());
   const QByteArray badBytes = "50 40 40 2\r\n0 0 0 x 0 0\r\n";
   QFile bad(Path("bad.nbo"));
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(badBytes) == badBytes.size());
@@ -252,6 +310,23 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
        reason},
       {{"check", Path("box.nbo"), Path("moved.nbo")}, kExitDiffers, "余分な辺 12 本", ""},
       {{"check", "--shift", Path("box.nbo"), Path("moved.nbo")}, kExitOk, "(20, 40, 0) mm ずらした", ""},
+      {{"check", Path("box.nbo"), Path("half.nbo")},
+       kExitDiffers,
+       "足りない辺 1 本、余分な辺 0 本\n  足りない辺: (0, 0, 0) - (20, 0, 0)\n",
+       ""},
+      {{"check", "--shift", Path("box.nbo"), Path("movedwrong.nbo")},
+       kExitDiffers,
+       "足りない辺 1 本、余分な辺 1 本（全体を (20, 40, 0) mm ずらした形として）\n"
+       "  足りない辺: (20, 40, 0) - (60, 40, 0)\n  余分な辺: (20, 40, 0) - (60, 60, 0)\n",
+       ""},
+      {{"sheet", Path("far.nbo"), "-o", pdf}, kExitOk, "1 ページ", ""},
+      {{"sheet", Path("fig.pdf"), "-o", Path("fig.pdf")}, kExitBadInput, "", "読む図形ファイル"},
+      {{"sheet", Path("box.nbo"), Path("fig.pdf"), "-o", dir_.path() + "/./fig.pdf"},
+       kExitBadInput,
+       "",
+       "読む"},
+      {{"sheet", Path("fig.pdf"), "-o", Path("link.svg")}, kExitBadInput, "", "読む図形ファイル"},
+      {{"sheet", Path("hard.pdf"), "-o", Path("fig.pdf")}, kExitBadInput, "", "読む図形ファイル"},
       {{"check", Path("bad.nbo"), Path("box.nbo")}, kExitBadInput, "", reason},
       {{"check", Path("box.nbo")}, kExitBadInput, "", "学習者"},
       {{"--help"}, kExitOk, "nuboro-sheet check", ""},
@@ -275,6 +350,42 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
     EXPECT_EQ(now.startsWith("%PDF"), wrotePdf);
     if (!wrotePdf) {
       EXPECT_EQ(now, "old");
+    }
+  }
+  auto figure = std::make_unique<AppState>();
+  QString error;
+  EXPECT_TRUE(ReadFigureFile(Path("fig.pdf"), *figure, error)) << "an input was written over";
+}
+
+TEST_F(SheetProgram, AWriteThatDoesNotFitLeavesTheOldFileAsItWas) {
+  WriteFigure(Path("box.nbo"), Box());
+  for (const QString ext : {"pdf", "svg"}) {
+    // The new page (the answers) where there is room, for its size.
+    ASSERT_EQ(Sheet({"sheet", Path("box.nbo"), "--answers", "-o", Path("sized.") + ext}).code, kExitOk);
+    const qint64 size = QFileInfo(Path("sized.") + ext).size();
+    for (const qint64 room : {qint64(0), size / 2, size - 1, size + 8192}) {
+      const QString dir = Path("full-") + ext + QString::number(room), old = dir + "/old." + ext;
+      ASSERT_TRUE(QDir().mkpath(dir));
+      LittleRoom little(dir);
+      SCOPED_TRACE(ext.toStdString() + ", room for " + std::to_string(room) + " bytes, on " + little.Kind());
+      RecordProperty("room", little.Kind());
+      ASSERT_EQ(Sheet({"sheet", Path("box.nbo"), "-o", old}).code, kExitOk);
+      const QByteArray before = FileBytes(old);
+      little.Leave(room);
+      const Result r = Sheet({"sheet", Path("box.nbo"), "--answers", "-o", old});
+      little.Release();
+      const QByteArray after = FileBytes(old);
+      if (room < size) {
+        EXPECT_EQ(r.code, kExitBadInput);
+        EXPECT_TRUE(r.err.contains("元のファイルはそのまま") && r.out.isEmpty()) << r.err.toStdString();
+        EXPECT_TRUE(after == before);
+      } else {
+        EXPECT_EQ(r.code, kExitOk) << r.err.toStdString();
+        EXPECT_TRUE(after.size() == size && after != before);
+      }
+      const QStringList left = QDir(dir).entryList(QDir::Files);
+      EXPECT_TRUE(left == QStringList{"old." + ext} || left == (QStringList{"filler", "old." + ext}))
+          << left.join(' ').toStdString();
     }
   }
 }
