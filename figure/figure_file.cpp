@@ -2,6 +2,7 @@
 #include "figure/figure_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -150,6 +151,12 @@ QByteArray FigureFileBytes(const AppState& s) {
 }
 
 bool ReadFigureFile(const QString& path, AppState& s, QString& error) {
+  // Opening a named pipe waits for a writer, for ever; a device or a folder holds no figure either.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) {
+    error = QStringLiteral("「%1」は普通のファイルではないので、図形ファイルとして読めません。").arg(path);
+    return false;
+  }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     error = QStringLiteral("図形ファイル「%1」を開けません。").arg(path);

@@ -20,7 +20,8 @@ bool FigureTextCodecAvailable();
 bool ParseFigureFile(const QByteArray& bytes, FigureData& out, QString& error);
 QByteArray FigureFileBytes(const AppState& s);
 
-// Reads into a separate figure and replaces the state's figure only when the whole file was good.
+// Reads into a separate figure and replaces the state's figure only when the whole file was good. Only
+// a regular file (or a link to one) is opened at all.
 bool ReadFigureFile(const QString& path, AppState& s, QString& error);
 // Replaces the file only when every byte was written; otherwise the old file stays as it was.
 bool WriteFigureFile(const QString& path, const AppState& s, QString& error);

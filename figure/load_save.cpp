@@ -8,6 +8,7 @@
 #include "construction/draw_mode.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "shell/quit.h"
 #include "shell/status_bar.h"
 #include "shell/window.h"
 #include "view/compute_view.h"
@@ -30,12 +31,32 @@ QString FigurePathFromChosen(const QString& chosen) {
   return name.isEmpty() ? name : chosen.left(cut) + name;
 }
 
-// No question about a modified figure: loading replaces it as it is. A file that cannot be read leaves
-// everything as it was.
+namespace {
+// An installed copy's "./data" lies in the program's own folder, which the learner cannot write: the
+// first save would fail. Such a data folder gives way to the user's own; the setting stays as it is.
+QString DialogFolder(Context& c) {
+  const QFileInfo data(c.state.mstrDataPath);
+  if (data.isDir() && data.isWritable()) return c.state.mstrDataPath;
+  const QString own = c.window.OwnFiguresFolder();
+  return own.isEmpty() ? c.state.mstrDataPath : own;
+}
+
+// The reader's reason, and the file's name when the reason does not already give it.
+void TellLoadFailed(Context& c, const QString& path, const QString& error) {
+  const QString text = error.contains(path)
+                           ? error
+                           : QStringLiteral("図形ファイル「%1」を読み込めませんでした。\n").arg(path) + error;
+  c.window.ShowMessage({text, QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
+}
+}  // namespace
+
+// Loading replaces the figure, which may be the only copy of the learner's work: offer to save it
+// first, as quitting does. A file that cannot be read leaves everything as it was, and says why.
 void LoadFigure(Context& c) {
-  const auto chosen = c.window.RunOpenDialog(c.state.mstrDataPath, QtNameFilters(kOpenFilter));
+  OfferToSave(c);
+  const auto chosen = c.window.RunOpenDialog(DialogFolder(c), QtNameFilters(kOpenFilter));
   QString error;
-  if (chosen) LoadChosenFigure(c, *chosen, error);
+  if (chosen && !LoadChosenFigure(c, *chosen, error)) TellLoadFailed(c, *chosen, error);
 }
 
 bool LoadChosenFigure(Context& c, const QString& path, QString& error) {
@@ -59,15 +80,11 @@ void OpenFigureFromCommandLine(Context& c, const QString& path) {
     c.window.SetDialogFileName(full);
     return;
   }
-  // Nobody chose this file in a dialog, so silence would hide why nothing opened.
-  const QString text = error.contains(full)
-                           ? error
-                           : QStringLiteral("図形ファイル「%1」を読み込めませんでした。\n").arg(full) + error;
-  c.window.ShowMessage({text, QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
+  TellLoadFailed(c, full, error);
 }
 
 void SaveFigure(Context& c) {
-  const auto chosen = c.window.RunSaveDialog(c.state.mstrDataPath, QtNameFilters(kSaveFilter));
+  const auto chosen = c.window.RunSaveDialog(DialogFolder(c), QtNameFilters(kSaveFilter));
   const QString path = chosen ? FigurePathFromChosen(*chosen) : QString();
   if (!path.isEmpty()) {
     QString error;

@@ -19,6 +19,9 @@ QStringList QtNameFilters(QStringView pairs);
 // when no file name is left.
 QString FigurePathFromChosen(const QString& chosen);
 
+// The open and save dialogs start in the data folder, or in the user's own folder when the data folder
+// cannot be written.
+// Offers to save a modified figure first; a chosen file that cannot be read is told in a box.
 void LoadFigure(Context& c);
 // The steps of Load figure after its dialog; on failure nothing changes and `error` says why.
 bool LoadChosenFigure(Context& c, const QString& path, QString& error);

@@ -4,10 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -104,6 +106,13 @@ void FrmNuboWin::PlayWave(const QString& path, bool wait) {
 MessageAnswer FrmNuboWin::ShowMessage(const Message& m) { return ShowMessageBox(this, m); }
 
 QString FrmNuboWin::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+
+QString FrmNuboWin::OwnFiguresFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (documents.isEmpty()) return QString();
+  const QString folder = documents + QStringLiteral("/立体ヌボロ");
+  return QDir().mkpath(folder) ? folder : QString();
+}
 
 void FrmNuboWin::SetEnabled(const QString& control, bool on) {
   QObject* c = Control(control);

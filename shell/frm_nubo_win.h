@@ -44,6 +44,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   void PlayWave(const QString& path, bool wait) override;
   MessageAnswer ShowMessage(const Message& m) override;
   QString ProgramFolder() const override;
+  // The documents folder's "立体ヌボロ".
+  QString OwnFiguresFolder() override;
   void SetEnabled(const QString& control, bool on) override;
   bool IsEnabled(const QString& control) const override;
   void SetChecked(const QString& menuItem, bool on) override;

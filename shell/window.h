@@ -48,6 +48,8 @@ class Window {
 
   // The folder that holds the program and its assets.
   virtual QString ProgramFolder() const = 0;
+  // A folder of the user's own for figures, made on first use; empty when none can be had.
+  virtual QString OwnFiguresFolder() = 0;
 
   // Creates the main window's controls without showing it; once only.
   virtual void LoadMainWindow() = 0;

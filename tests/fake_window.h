@@ -41,6 +41,7 @@ class FakeWindow : public Window {
     return a;
   }
   QString ProgramFolder() const override { return programFolder; }
+  QString OwnFiguresFolder() override { return ownFiguresFolder; }
 
   void LoadMainWindow() override { calls << QStringLiteral("LoadMainWindow"); }
   void SetEnabled(const QString& c, bool on) override {
@@ -113,6 +114,7 @@ class FakeWindow : public Window {
   QStringList calls;
   Rgb background = kDarkGreen;
   QString programFolder = QStringLiteral(".");
+  QString ownFiguresFolder;  // none, unless a test gives one
   QSet<QString> disabled, checked, hidden, runningTimers;
   QHash<QString, QRect> placed;
   QHash<QString, int> timerIntervals;

@@ -20,6 +20,8 @@ class TestWindow : public FrmNuboWin {
   QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
   // Never the user's own settings file.
   SettingsStore& Settings() override { return settings; }
+  // Nor the user's documents folder.
+  QString OwnFiguresFolder() override { return QString(); }
   void EndProgram() override { ++endRequests; }
 
   // Files and endings: nobody sits in front of the boxes and dialogs; each answers from its script,

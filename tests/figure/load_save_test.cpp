@@ -3,14 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "fake_context.h"
+#include "fifo.h"
 #include "figure/figure_file.h"
 #include "file_bytes.h"
+#include "shell/quit.h"
 #include "view/third_angle.h"
 
 namespace {
@@ -114,13 +117,19 @@ TEST_F(LoadSave, AFailedSaveIsToldAndNothingIsReplaced) {
   EXPECT_TRUE(QFileInfo(In("folder.nbo")).isDir());
 }
 
-// A cancelled dialog or a file that cannot be read changes nothing the learner sees.
+// A cancelled dialog changes nothing. A chosen file that cannot be read changes nothing either, but
+// says why in the box a file from the command line gets; a named pipe must not hold the program.
 TEST_F(LoadSave, LoadThatDoesNotHappenChangesNothing) {
   WriteBroken();
-  for (const std::optional<QString>& chosen : {std::optional<QString>(), std::optional(In("broken.nbo"))}) {
+  ASSERT_TRUE(MakeFifo(In("pipe.nbo")));
+  state.mblnModified = false;
+  for (const std::optional<QString>& chosen :
+       {std::optional<QString>(), std::optional(In("broken.nbo")), std::optional(In("pipe.nbo"))}) {
+    SCOPED_TRACE(chosen.value_or(QStringLiteral("cancelled")).toStdString());
     const AppState before = state;
+    w.messages.clear();
     w.fileAnswers = {chosen};
-    LoadFigure(c);
+    EXPECT_TRUE(ReturnsWithoutAWriter(In("pipe.nbo"), [&] { LoadFigure(c); }));
     EXPECT_EQ(w.fileDialogs.back().mode, QStringLiteral("open"));
     EXPECT_EQ(w.fileDialogs.back().filters, QtNameFilters(kOpenFilter));
     EXPECT_EQ(w.title, QStringLiteral("before"));
@@ -129,7 +138,94 @@ TEST_F(LoadSave, LoadThatDoesNotHappenChangesNothing) {
     EXPECT_EQ(state.mblnModified, before.mblnModified);
     EXPECT_EQ(state.msngLineX, before.msngLineX);
     EXPECT_TRUE(w.drawn.empty());
-    EXPECT_TRUE(w.messages.empty()) << "a failed load stays silent";
+    if (!chosen) {
+      EXPECT_TRUE(w.messages.empty());
+      continue;
+    }
+    ASSERT_EQ(w.messages.size(), 1u);
+    EXPECT_EQ(w.messages[0].title, QStringLiteral("エラー"));
+    EXPECT_EQ(w.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(w.messages[0].text.contains(*chosen)) << w.messages[0].text.toStdString();
+  }
+}
+
+// Loading over a modified figure first asks what Quit asks; Yes saves it, and the open dialog follows
+// whatever the answer or the save dialog's outcome.
+TEST_F(LoadSave, LoadOffersToSaveAModifiedFigureFirst) {
+  WriteFigure("cube.nbo");
+  const QByteArray unsaved = FigureFileBytes(state);
+  const QString question = QString::fromUtf8(kSaveQuestion);
+  struct Case {
+    bool modified;
+    std::deque<MessageAnswer> answers;
+    std::deque<std::optional<QString>> files;
+    QStringList steps;
+  } cases[] = {
+      {true, {MessageAnswer::Yes}, {In("kept"), In("cube.nbo")}, {question, "save", "open"}},
+      {true, {MessageAnswer::Yes}, {std::nullopt, In("cube.nbo")}, {question, "save", "open"}},
+      {true, {MessageAnswer::No}, {In("cube.nbo")}, {question, "open"}},
+      {false, {}, {In("cube.nbo")}, {"open"}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(&k - cases);
+    SetUp();
+    QFile::remove(In("kept.nbo"));
+    w.messages.clear();
+    w.calls.clear();
+    w.answers = k.answers;
+    w.fileAnswers = k.files;
+    state.mblnModified = k.modified;
+    LoadFigure(c);
+
+    QStringList steps;
+    size_t asked = 0;
+    for (const QString& call : w.calls) {
+      if (call == u"ShowMessage") steps << w.messages.at(asked++).text;
+      if (call.startsWith(u"FileDialog ")) steps << call.mid(11);
+    }
+    ASSERT_EQ(steps, k.steps);
+    if (k.modified) {
+      EXPECT_EQ(w.messages[0].title, QString::fromUtf8(kWaitTitle));
+      EXPECT_EQ(w.messages[0].buttons, MessageButtons::YesNo);
+      EXPECT_EQ(w.messages[0].icon, MessageIcon::Question);
+    }
+    EXPECT_EQ(FileBytes(In("kept.nbo")), k.files.front() == In("kept") ? unsaved : QByteArray());
+    ExpectLoaded("cube.nbo");
+  }
+}
+
+// The dialogs start in the data folder when the user can write there; otherwise in the user's own
+// folder, when there is one. The data folder setting stays as it was.
+TEST_F(LoadSave, DialogsStartWhereTheUserCanWrite) {
+  QTemporaryDir own;
+  ASSERT_TRUE(PutFile(In("file"), "x"));
+  struct Case {
+    QString data, own, start;
+  };
+  std::vector<Case> cases = {
+      {dir.path(), own.path(), dir.path()},
+      {In("missing"), own.path(), own.path()},
+      {In("file"), own.path(), own.path()},
+      {In("missing"), QString(), In("missing")},
+  };
+  // Root writes anywhere, so only another user meets a folder it may not write.
+  if (::geteuid() != 0) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("readonly")));
+    ASSERT_TRUE(QFile::setPermissions(In("readonly"), QFile::ReadOwner | QFile::ExeOwner));
+    cases.push_back({In("readonly"), own.path(), own.path()});
+  }
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.data.toStdString());
+    state.mstrDataPath = k.data;
+    state.mblnModified = false;
+    w.ownFiguresFolder = k.own;
+    w.fileDialogs.clear();
+    LoadFigure(c);
+    SaveFigure(c);
+    ASSERT_EQ(w.fileDialogs.size(), 2u);
+    EXPECT_EQ(w.fileDialogs[0].folder, k.start);
+    EXPECT_EQ(w.fileDialogs[1].folder, k.start);
+    EXPECT_EQ(state.mstrDataPath, k.data);
   }
 }
 
@@ -158,9 +254,11 @@ TEST_F(LoadSave, FigureFromTheCommandLine) {
   WriteFigure("given.nbo");
   WriteBroken();
 
-  for (const char* bad : {"broken.nbo", "missing.nbo"}) {
+  ASSERT_TRUE(MakeFifo(In("pipe.nbo")));
+
+  for (const char* bad : {"broken.nbo", "missing.nbo", "pipe.nbo"}) {
     const AppState before = state;
-    OpenFigureFromCommandLine(c, In(bad));
+    EXPECT_TRUE(ReturnsWithoutAWriter(In("pipe.nbo"), [&] { OpenFigureFromCommandLine(c, In(bad)); })) << bad;
     ASSERT_EQ(w.messages.size(), 1u) << bad;
     EXPECT_EQ(w.messages.back().title, QStringLiteral("エラー"));
     EXPECT_TRUE(w.messages.back().text.contains(In(bad))) << w.messages.back().text.toStdString();

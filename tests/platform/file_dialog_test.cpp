@@ -5,15 +5,24 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
+#include <QTreeView>
+#include <chrono>
 #include <functional>
+#include <thread>
 
+#include "file_bytes.h"
 #include "platform/clipboard.h"
+#include "platform/translation.h"
 
 namespace {
 // Runs `user` on the dialog once it is up, as the person in front of it.
@@ -57,6 +66,42 @@ TEST(FileDialog, StartsInTheFolderProposesTheNameAndReturnsWhatWasTyped) {
     EXPECT_TRUE(d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text().isEmpty());
   });
   EXPECT_FALSE(cancelled.has_value());
+}
+
+// Sizes, types and dates in the list speak Japanese whatever the machine's locale, once the program has
+// set up the toolkit's Japanese as it does at start.
+TEST(FileDialog, ListsFilesInJapanese) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("memo.txt"));
+  ASSERT_TRUE(PutFile(file, "abc"));
+  const QLocale before;
+  QTranslator translator;
+  InstallToolkitJapanese(translator);
+  QStringList row;
+  RunWith(FileDialogMode::Open, dir.path(), QString(), [&](QFileDialog& d) {
+    d.setNameFilter(QStringLiteral("* (*)"));
+    const auto* view = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    // The list is filled in the background.
+    const auto cell = [&](int column) {
+      return view->model()->index(0, column, view->rootIndex()).data().toString();
+    };
+    QDeadlineTimer deadline(30'000);
+    while (cell(2).isEmpty() && !deadline.hasExpired()) {
+      QCoreApplication::processEvents();
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (int column = 0; column < 4; ++column) row << cell(column);
+  });
+  QCoreApplication::removeTranslator(&translator);
+  QLocale::setDefault(before);
+
+  const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+  ASSERT_EQ(row.size(), 4);
+  EXPECT_EQ(row[0], QStringLiteral("memo.txt"));
+  EXPECT_EQ(row[1], QStringLiteral("3 バイト"));
+  EXPECT_FALSE(row[2].contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << row[2].toStdString();
+  EXPECT_EQ(row[3], japanese.toString(QFileInfo(file).lastModified(), QLocale::ShortFormat));
 }
 
 // A canvas at pixel ratio 2 holds twice the pixels each way; the bitmap is the canvas's own size.

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "test_main_window.h"
 
@@ -53,4 +55,19 @@ TEST_F(FirstWindow, ShownPictureSurvivesBeingCovered) {
   QApplication::processEvents();
   EXPECT_EQ(window.picFigBox->grab().toImage().convertToFormat(QImage::Format_RGB32),
             before.convertToFormat(QImage::Format_RGB32));
+}
+
+// Where an installed copy keeps a learner's figures: the documents folder's 立体ヌボロ, made on first use.
+TEST(OwnFiguresFolder, IsMadeInTheDocumentsFolder) {
+  QTemporaryDir home;
+  const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", home.path().toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+  AppState state;
+  FrmNuboWin window(state);
+  const QString folder = window.OwnFiguresFolder();
+  qputenv("HOME", oldHome);
+  oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+  EXPECT_EQ(folder, home.filePath(QStringLiteral("Documents/立体ヌボロ")));
+  EXPECT_TRUE(QFileInfo(folder).isDir());
 }
