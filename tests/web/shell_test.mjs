@@ -101,6 +101,8 @@ section('the module starts and fills the canvas from its own pixels', async ({ b
     .getImageData(8, 8, 160, 36).data; let n = 0; for (let i = 0; i < d.length; i += 4) n += d[i + 1] > 128; return n; })()`);
   assert.ok(texts > 100, `the canvas texts drew ${texts} light pixels`);
   await shot(page, 'start.png');
+  const first = await page.evaluate(`performance.getEntriesByName('nuboro-first-frame')[0].startTime`);
+  console.log(`     navigation to the first frame: ${first.toFixed(1)} ms`);
   const manifest = await page.send('Page.getAppManifest', {});
   assert.deepEqual(manifest.errors, []);
   assert.equal(JSON.parse(manifest.data).short_name, '立体ヌボロ');
@@ -184,7 +186,12 @@ section('entries wait while the core waits, and run in order after it', async ({
   await page.waitFor(`${text('control')} === '12'`, 'a tapped picture button');
   await page.press('T');
   await page.waitFor(`Number(${text('ticks')}) >= 3`, 'three timer ticks');
-  await page.press('T');
+  // A module that aborts says so, and is not entered again.
+  await page.press('F9');
+  await page.waitFor(`!document.getElementById('failure').hidden`, 'the failure notice');
+  const count = (await keyLog(page)).count;
+  await page.press('X');
+  assert.equal((await keyLog(page)).count, count);
 });
 
 section('settings the browser refuses to keep are reported, not lost silently', async ({ browser, server }) => {

@@ -26,9 +26,13 @@ function upload(extension) {
   input.accept = extension;
   input.value = '';
   return new Promise((resolve) => {
+    let finished = false;
     const finish = (result) => {
+      if (finished) return;
+      finished = true;
       input.removeEventListener('change', onChange);
       input.removeEventListener('cancel', onCancel);
+      window.removeEventListener('focus', onFocus);
       resolve(result);
     };
     const onChange = async () => {
@@ -41,8 +45,12 @@ function upload(extension) {
       }
     };
     const onCancel = () => finish({ result: CANCELLED });
+    // Where an input fires no cancel event, the page getting its focus back without a file is the
+    // only sign of a closed chooser; without this the program would wait for ever.
+    const onFocus = () => setTimeout(() => { if (!input.files.length) onCancel(); }, 1000);
     input.addEventListener('change', onChange);
     input.addEventListener('cancel', onCancel);
+    window.addEventListener('focus', onFocus, { once: true });
     input.click();
   });
 }

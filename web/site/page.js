@@ -28,7 +28,9 @@ async function drain() {
     try {
       await module.ccall(name, null, args.map(() => 'number'), args, { async: true });
     } catch (e) {
+      // The module aborted (emscripten ends it on any C++ throw): it cannot be entered again.
       fail(e);
+      module = null;
       waiting.length = 0;
     }
   }
@@ -60,6 +62,8 @@ const page = {
       canvas.height = height;
     }
     context(id).putImageData(new ImageData(data, width, height), 0, 0);
+    // For the start-up benchmark: navigation to the first picture.
+    if (!performance.getEntriesByName('nuboro-first-frame').length) performance.mark('nuboro-first-frame');
   },
   text(id, x, y, text, pixel) {
     const c = context(id);
