@@ -136,6 +136,7 @@ FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view desc
 }
 
 void NextFrame() { js_next_frame(); }
+void Sleep(int ms) { emscripten_sleep(static_cast<unsigned>(ms)); }
 void StartTimer(int id, int interval_ms) { js_start_timer(id, interval_ms); }
 void StopTimer(int id) { js_stop_timer(id); }
 

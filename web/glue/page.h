@@ -75,6 +75,8 @@ FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view desc
 
 // Waits for the display's next frame (requestAnimationFrame): glides are paced by it.
 void NextFrame();
+// Waits `ms` milliseconds with the page live (emscripten_sleep), as the splash does.
+void Sleep(int ms);
 // Repeating timers by the front-end's own ids; each tick reaches Entries::timer.
 void StartTimer(int id, int interval_ms);
 void StopTimer(int id);

@@ -18,7 +18,7 @@ namespace {
 constexpr int kWidth = 488, kHeight = 376;
 constexpr int kTimerId = 1;
 
-enum class Key : int { G = 71, L = 76, Q = 81, S = 83, T = 84, F1 = 112, F9 = 120 };
+enum class Key : int { G = 71, L = 76, Q = 81, S = 83, T = 84, W = 87, F1 = 112, F9 = 120 };
 constexpr int kCtrl = 2;
 
 // The four quadrants of the test pattern: the tests read these exact colours back from the canvas.
@@ -168,6 +168,10 @@ void KeyDown(int key, int shift) {
       break;
     }
     case Key::G: Glide(); break;
+    case Key::W:
+      page::Sleep(100);
+      Log("frames", u"100 ms");
+      break;
     case Key::F9: std::abort();
     case Key::T:
       p.ticking = !p.ticking;
