@@ -28,7 +28,7 @@ web: web-deps
 	$(EMENV) cmake --build $(WEB_BUILD) -j$(JOBS)
 
 web-run: web
-	@echo "立体ヌボロ in the browser: http://localhost:$(WEB_PORT)/"
+	@echo "立体ヌボロ in the browser: http://127.0.0.1:$(WEB_PORT)/"
 	cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
 web-deps:
