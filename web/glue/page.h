@@ -1,0 +1,101 @@
+// The C++ side of the page: what the browser front-end's ports call, and the entries the page calls back.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace page {
+
+// One pixel as ImageData lays it out in memory (R, G, B, A bytes; wasm is little-endian), so the line
+// rasteriser writes straight into what the canvas shows: give it colours made here.
+constexpr uint32_t Pixel(uint8_t r, uint8_t g, uint8_t b) {
+  return 0xff000000u | uint32_t(b) << 16 | uint32_t(g) << 8 | r;
+}
+
+// A <canvas> of the page fed from pixels this side owns. Texts go over the pixels in the page's font,
+// since only the browser has the fonts.
+class Canvas {
+ public:
+  Canvas(std::string element_id, int width, int height);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // Row-major, `width()` pixels a row, no padding.
+  std::span<uint32_t> pixels() { return pixels_; }
+  void Resize(int width, int height);
+  void Fill(uint32_t pixel);
+
+  // Shows the pixels, then writes each text with its top-left corner at (x, y).
+  struct Text {
+    int x = 0, y = 0;
+    std::u16string text;
+    uint32_t pixel = Pixel(0, 0, 0);
+  };
+  void Present(std::span<const Text> texts = {}) const;
+
+ private:
+  std::string element_id_;
+  int width_ = 0, height_ = 0;
+  std::vector<uint32_t> pixels_;
+};
+
+// A message box as an HTML dialog. The call waits (Asyncify) until the learner answers; meanwhile the
+// page holds back every other entry into this side and delivers it afterwards.
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Icon { None, Question, Exclamation };
+enum class Answer { Ok, Cancel, Yes, No };
+Answer Ask(std::u16string_view text, std::u16string_view title, Buttons buttons, Icon icon);
+
+// localStorage. Reading gives nothing where the key is absent or storage is refused (a private window);
+// storing says whether the value is really kept.
+std::optional<std::u16string> Stored(std::u16string_view key);
+bool Store(std::u16string_view key, std::u16string_view value);
+
+// A file chosen through the File System Access picker, or an upload where the browser has none.
+struct ChosenFile {
+  std::u16string name;
+  std::string bytes;
+};
+enum class FileResult { Done, Cancelled, Failed };
+struct OpenedFile {
+  FileResult result = FileResult::Cancelled;
+  ChosenFile file;
+};
+// `extension` is ".nbo" and the like; `description` names the kind in the picker.
+OpenedFile OpenFile(std::u16string_view extension, std::u16string_view description);
+// Writes the whole of `bytes` and only then commits the file (the picker's writable is closed last); a
+// browser without the picker downloads them instead. Done only when the bytes are all out.
+FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view description,
+                    std::string_view bytes);
+
+// Waits for the display's next frame (requestAnimationFrame): glides are paced by it.
+void NextFrame();
+// Waits `ms` milliseconds with the page live (emscripten_sleep), as the splash does.
+void Sleep(int ms);
+// Repeating timers by the front-end's own ids; each tick reaches Entries::timer.
+void StartTimer(int id, int interval_ms);
+void StopTimer(int id);
+
+// Plain texts of the page: an element's text by its id, and the document title.
+void SetText(std::string_view element_id, std::u16string_view text);
+void SetTitle(std::u16string_view title);
+
+// What the page calls. Each runs to its end (or to its wait) before the next starts; a key pressed or a
+// timer due meanwhile is delivered afterwards, a timer's ticks folded into one.
+struct Entries {
+  std::function<void()> start;
+  // A Windows virtual-key code and the modifier bits 1 Shift, 2 Ctrl, 4 Alt.
+  std::function<void(int key, int shift)> key_down;
+  // An element of the page marked data-control="id" was clicked or tapped.
+  std::function<void(int id)> control;
+  std::function<void(int id)> timer;
+};
+// Call from main(): the page starts the front-end through `start` once the module is loaded.
+void Connect(Entries entries);
+
+}  // namespace page

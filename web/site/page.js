@@ -1,0 +1,135 @@
+// The page around the WebAssembly module: what its C++ side calls (Module.page), and the one queue through
+// which keys, clicks and timers enter it.
+import createNuboro from './nuboro.js';
+import { virtualKey, dialogKey } from './keys.js';
+import { ask, dialogOpen } from './dialog.js';
+import { openFile, saveFile } from './files.js';
+
+const CANVAS_FONT = '12px "Noto Sans CJK JP", "Hiragino Sans", "Yu Gothic", "Meiryo", sans-serif';
+
+// A C++ call that waits (a message box, a file picker, a glide's frame) has its stack put aside by
+// Asyncify; entering the module again then would wreck it. So entries run one at a time, in order, and a
+// timer already waiting is not queued twice.
+const waiting = [];
+let running = false;
+let module = null;
+
+function enter(name, ...args) {
+  if (!module) return;  // keys pressed while the page loads
+  if (name === 'page_timer' && waiting.some(([n, a]) => n === name && a[0] === args[0])) return;
+  waiting.push([name, args]);
+  if (!running) drain();
+}
+
+async function drain() {
+  running = true;
+  while (waiting.length) {
+    const [name, args] = waiting.shift();
+    try {
+      await module.ccall(name, null, args.map(() => 'number'), args, { async: true });
+    } catch (e) {
+      // The module aborted (emscripten ends it on any C++ throw): it cannot be entered again.
+      fail(e);
+      module = null;
+      waiting.length = 0;
+    }
+  }
+  running = false;
+}
+
+function fail(error) {
+  console.error(error);
+  const banner = document.getElementById('failure');
+  banner.hidden = false;
+  banner.textContent = 'プログラムでエラーが起きました。ページを読み込み直してください。';
+}
+
+function context(id) {
+  return document.getElementById(id).getContext('2d');
+}
+
+function css(pixel) {
+  return `rgb(${pixel & 0xff} ${(pixel >>> 8) & 0xff} ${(pixel >>> 16) & 0xff})`;
+}
+
+const timers = new Map();
+
+const page = {
+  present(id, data, width, height) {
+    const canvas = document.getElementById(id);
+    if (canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+    }
+    context(id).putImageData(new ImageData(data, width, height), 0, 0);
+    // For the start-up benchmark: navigation to the first picture.
+    if (!performance.getEntriesByName('nuboro-first-frame').length) performance.mark('nuboro-first-frame');
+  },
+  text(id, x, y, text, pixel) {
+    const c = context(id);
+    c.font = CANVAS_FONT;
+    c.textBaseline = 'top';
+    c.fillStyle = css(pixel);
+    c.fillText(text, x, y);
+  },
+  ask,
+  stored(key) {
+    try {
+      return localStorage.getItem(key);
+    } catch {
+      return null;
+    }
+  },
+  // A full or refused storage throws: the caller is told, not left believing the value kept.
+  store(key, value) {
+    try {
+      localStorage.setItem(key, value);
+      return localStorage.getItem(key) === value;
+    } catch {
+      return false;
+    }
+  },
+  openFile,
+  saveFile,
+  startTimer(id, interval) {
+    clearInterval(timers.get(id));
+    timers.set(id, setInterval(() => enter('page_timer', id), interval));
+  },
+  stopTimer(id) {
+    clearInterval(timers.get(id));
+    timers.delete(id);
+  },
+  setText(id, text) {
+    document.getElementById(id).textContent = text;
+  },
+};
+
+// Every key the program knows goes to it and nowhere else, so F5 does not reload, Ctrl+S does not save
+// the page and Ctrl+L does not leave for the address bar. A dialog or a form field keeps its own keys.
+document.addEventListener('keydown', (event) => {
+  const key = virtualKey(event);
+  if (!key) return;
+  const inForm = event.target.closest?.('input, select, textarea');
+  if (dialogOpen() || inForm) {
+    if (!dialogKey(event)) event.preventDefault();
+    return;
+  }
+  event.preventDefault();
+  enter('page_key_down', key.key, key.shift);
+});
+
+document.addEventListener('click', (event) => {
+  const control = event.target.closest?.('[data-control]');
+  if (control && !dialogOpen()) enter('page_control', Number(control.dataset.control));
+});
+
+if ('serviceWorker' in navigator) {
+  navigator.serviceWorker.register('sw.js').catch((e) => console.warn('offline copy not kept:', e));
+}
+
+try {
+  module = await createNuboro({ page });
+  enter('page_start');
+} catch (e) {
+  fail(e);
+}
