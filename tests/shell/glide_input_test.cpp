@@ -4,8 +4,11 @@
 
 #include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "test_main_window.h"
 #include "view/rotation.h"
