@@ -61,8 +61,8 @@ void MenuClick(Context& c, const DispatchTables& t, QStringView item);
 void ToolbarClick(Context& c, const DispatchTables& t, QStringView key);
 // Gives the keyboard focus back to the figure canvas afterwards, whatever ran.
 void PictureButtonClick(Context& c, const DispatchTables& t, int16_t index);
-// Key preview is off while the operation and one pass of pending events run, so key-downs
-// that arrive meanwhile (auto-repeat during a long redraw) are dropped, not queued.
+// Key preview is off while the operation and one pass of pending events run, so the dispatcher is
+// never entered twice; key-downs that arrive meanwhile wait in the queue and run afterwards, in order.
 void KeyDown(Context& c, const DispatchTables& t, int16_t key, int16_t shift);
 void CloseRequest(Context& c, const DispatchTables& t);
 void TimerTick(Context& c, const DispatchTables& t, QStringView timer);

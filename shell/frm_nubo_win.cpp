@@ -225,7 +225,10 @@ void FrmNuboWin::SetTimerRunning(const QString& timer, bool running) {
 
 void FrmNuboWin::SetKeyPreview(bool on) { keyPreview_ = on; }
 
-void FrmNuboWin::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+// Input stays queued for the dispatcher's next turn, in the order it was typed.
+void FrmNuboWin::ProcessPendingEvents() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 
 void FrmNuboWin::FocusFigureBox() { picFigBox->setFocus(Qt::OtherFocusReason); }
 
@@ -337,8 +340,8 @@ void FrmNuboWin::AwaitGlideFrame() {
 }
 
 void FrmNuboWin::PresentGlideFrame() {
-  // The frame was painted synchronously; make the display server show it before the next one.
-  QGuiApplication::sync();
+  // repaint() has already painted the frame and flushed it to the display; running the event loop here
+  // would run shortcuts, menus and timer ticks in the middle of the glide.
   glideFramePending_ = false;
   if (glideFrames_.size() >= 64) glideFrames_.erase(glideFrames_.begin());
   glideFrames_.push_back(std::chrono::steady_clock::now());

@@ -86,7 +86,7 @@ class Window {
 
   // Key preview: while on, the window sees every key-down before the focused control.
   virtual void SetKeyPreview(bool on) = 0;
-  // One pass of the toolkit's event processing.
+  // One pass of the toolkit's event processing; input waits in its queue for the next turn.
   virtual void ProcessPendingEvents() = 0;
   virtual void FocusFigureBox() = 0;
 
@@ -123,7 +123,8 @@ class Window {
   // Before drawing a glide frame: it will reach the screen no sooner than one display refresh after
   // the previous frame.
   virtual void AwaitGlideFrame() = 0;
-  // After drawing it: the frame reaches the screen before anything else is drawn.
+  // After drawing it: the frame reaches the screen before anything else is drawn. Nothing else runs
+  // between the frames of a glide: input and timer ticks wait until it has ended.
   virtual void PresentGlideFrame() = 0;
 
   // Files and the clipboard: the dialog CommonDialog1 starts in `folder`, proposes the file part of the
