@@ -22,7 +22,7 @@ TEST(GridLines, FallOnWholeUnitsOrAreLeftOut) {
       {"no centre", {NAN, 0}, 1, 20, 0, 5},
   };
   for (const Case& c : cases) {
-    const BoxMapping m{box, c.centre, c.scale};
+    const BoxMapping m{box, c.centre, c.scale, {}};
     size_t vertical = 0, horizontal = 0;
     for (const QLineF& l : GridLines(m, c.unit)) {
       const bool upright = l.x1() == l.x2();
