@@ -5,7 +5,11 @@
 #include <cmath>
 
 QString DrawingScale::Text() const {
-  return QStringLiteral("%1:%2").arg(paper, 0, 'f', 0).arg(figure, 0, 'f', 0);
+  // Whole numbers in digits while a double holds them exactly; only a file's wild floats go past that.
+  const auto number = [](double v) {
+    return v < 1e15 ? QString::number(v, 'f', 0) : QString::number(v, 'g', 3);
+  };
+  return number(paper) + u':' + number(figure);
 }
 
 DrawingScale LargestScaleWithin(double factor) {
