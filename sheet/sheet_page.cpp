@@ -68,8 +68,14 @@ QString Heading(const SheetOptions& o) {
   return QStringLiteral("三面図");
 }
 
+// A teacher's long heading or note shrinks to stay on its line; Japanese glyphs are about as wide as tall.
+double FittingHeight(const QRectF& rect, const QString& text, double largest, double smallest) {
+  return std::clamp(rect.width() / std::max<qsizetype>(text.size(), 1), smallest, largest);
+}
+
 void Furniture(QPainter& p, const PageLayout& l, const SheetOptions& o) {
-  Text(p, l.title, Qt::AlignLeft | Qt::AlignVCenter, Heading(o), 6);
+  const QString heading = Heading(o);
+  Text(p, l.title, Qt::AlignLeft | Qt::AlignVCenter, heading, FittingHeight(l.title, heading, 6, 3.5));
   p.setPen(Pen(kFrame));
   p.setBrush(Qt::NoBrush);
   for (const PageLayout::Field& f : l.fields) {
@@ -78,7 +84,8 @@ void Furniture(QPainter& p, const PageLayout& l, const SheetOptions& o) {
     p.drawLine(QLineF(f.box.left() + label, f.box.top(), f.box.left() + label, f.box.bottom()));
     Text(p, QRectF(f.box.left(), f.box.top(), label, f.box.height()), Qt::AlignCenter, f.label, 4);
   }
-  if (!o.note.isEmpty()) Text(p, l.note, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, o.note, 4);
+  if (!o.note.isEmpty())
+    Text(p, l.note, Qt::AlignLeft | Qt::AlignVCenter, o.note, FittingHeight(l.note, o.note, 4, 2.5));
 }
 
 // A thin long-dash dot line drawn as pieces, so PDF and SVG show the same pattern.
