@@ -7,10 +7,17 @@
 #include "sheet_figures.h"
 
 namespace {
-// A wedge off the origin, with a slope, so that its lowest and leftmost points are not corners of its box.
-std::vector<Edge> Wedge() {
-  const Point3 a{-15, 0, 5}, b{25, 0, 5}, c{25, 0, 35}, d{-15, 0, 35}, e{-15, 12.5, 5}, f{25, 12.5, 5};
-  return {{a, b}, {b, c}, {c, d}, {d, a}, {a, e}, {b, f}, {e, f}, {e, d}, {f, c}};
+// A prism off the origin with its front's lower left corner cut off, so that the lowest point at its left
+// end and the leftmost point at its bottom are not corners of its box.
+std::vector<Edge> Chamfered() {
+  const QPointF front[] = {{-5, 0}, {25, 0}, {25, 12.5}, {-15, 12.5}, {-15, 5}};
+  std::vector<Edge> edges;
+  for (size_t i = 0; i < 5; ++i) {
+    const QPointF a = front[i], b = front[(i + 1) % 5];
+    for (const double z : {5.0, 35.0}) edges.push_back({{a.x(), a.y(), z}, {b.x(), b.y(), z}});
+    edges.push_back({{a.x(), a.y(), 5}, {a.x(), a.y(), 35}});
+  }
+  return edges;
 }
 
 double Nearest(QPointF p, const std::vector<QLineF>& lines, const BoxMapping& m) {
@@ -32,7 +39,7 @@ TEST(OverallDimensions, MeasureTheFigureAndStandClearOfIt) {
     const char* depth;
   } cases[] = {
       {"box", Box(40, 20, 30), 1, 1, "40", "20", "30"},
-      {"wedge off the origin", Wedge(), 1, 1, "40", "12.5", "30"},
+      {"chamfered, off the origin", Chamfered(), 1, 1, "40", "12.5", "30"},
       {"small problem", Box(100, 60, 80), 4, 0.2, "100", "60", "80"},
   };
   for (const auto& c : cases) {
@@ -62,9 +69,15 @@ TEST(OverallDimensions, MeasureTheFigureAndStandClearOfIt) {
                   {height, views.front, m.front, cell.frontBox},
                   {depth, views.side, m.side, cell.sideBox}};
     for (const auto& p : placed) {
-      // The extension lines run out from the two ends of the dimension line.
-      EXPECT_TRUE(QLineF(p.mark.extensions[0].p1(), p.mark.extensions[1].p1()).angle() ==
-                  QLineF(p.mark.line.p1(), p.mark.line.p2()).angle());
+      // The extension lines square to the dimension line, through its two ends.
+      for (int end = 0; end < 2; ++end) {
+        const QLineF& e = p.mark.extensions[end];
+        const QPointF tip = end == 0 ? p.mark.line.p1() : p.mark.line.p2();
+        EXPECT_NEAR(std::abs(std::remainder(e.angle() - p.mark.line.angle(), 180)), 90, 1e-6);
+        EXPECT_NEAR(
+            std::abs((e.p2() - e.p1()).x() * (tip - e.p1()).y() - (e.p2() - e.p1()).y() * (tip - e.p1()).x()),
+            0, 1e-6);
+      }
       const QRectF drawing(p.map.Map(p.view.bounds.topLeft()), p.map.Map(p.view.bounds.bottomRight()));
       for (const QLineF& e : p.mark.extensions) {
         // A small gap from the figure, and a little past the dimension line.
