@@ -134,8 +134,8 @@ void SevenDigits(float v, uint32_t& q, int& k) {
 
   // Round on the exact remainder: compare num / den - q with one half.
   FloatBig twice = num;
-  FloatBig half = den;
-  const int c = Compare(twice.MulAdd(2), half.MulAdd(2 * q + 1));
+  FloatBig midpoint = den;
+  const int c = Compare(twice.MulAdd(2), midpoint.MulAdd(2 * q + 1));
   if (c > 0 || (c == 0 && q % 2 == 1)) ++q;
   if (q == 10000000) {
     q = 1000000;
