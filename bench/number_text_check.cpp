@@ -1,5 +1,5 @@
 // Runs float bit patterns and random items through the exact number text and the standard library's,
-// more than the test suite can: every float takes about an hour on one core.
+// more than the test suite can: every float takes about 20 minutes on one core.
 // Usage: number_text_check [FIRST_BITS LAST_BITS [ITEMS]]   (hex bits; default: every float, 10^7 items)
 #include <charconv>
 #include <cmath>
