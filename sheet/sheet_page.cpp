@@ -141,3 +141,7 @@ void PaintSheetPage(QPainter& p, const SheetFigure& figure, double viewScale, co
   }
   Notes(p, l, viewScale, o);
 }
+
+void DrawPageText(QPainter& p, const QRectF& rect, int flags, const QString& text, double height) {
+  Text(p, rect, flags, text, height);
+}
