@@ -222,9 +222,10 @@ int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringLi
   return kExitOk;
 }
 
-// The class's outputs are named as their kind and never replace an input or each other; empty when so.
-using Output = std::optional<QString>;
+using Output = std::optional<QString>;  // a file to write, when asked for
 
+// Why the class's outputs may not be written: not named as their kind, or one would replace an input or
+// the other. Empty when they may.
 QString RefusedOutputs(const Output& report, const Output& feedback, const QStringList& files) {
   if (report && !report->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
     return QStringLiteral("--report に書き出せるのは .csv です（「%1」）。").arg(*report);
