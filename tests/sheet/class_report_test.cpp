@@ -153,8 +153,8 @@ TEST_F(ClassCheck, WithoutAReportEveryEdgeIsListedAndUnreadableFilesTooOnTheCons
                        Path("bad.nbo") + ": 読めない: ファイルが途中で終わっています。\n");
 }
 
-// Outputs that are the wrong kind or would replace an input are refused before anything is read or written.
-TEST_F(ClassCheck, RefusesOutputsThatWouldDoHarm) {
+// Outputs of the wrong kind or over an input are refused before anything is read or written.
+TEST_F(ClassCheck, BadOutputsAreRefusedAndAFailedWriteStopsTheRun) {
   WriteFigure(Path("answer.nbo"), Box());
   WriteFigure(Path("learner.csv"), Box());
   ASSERT_TRUE(PutFile(Path("old.pdf"), "old"));
@@ -180,6 +180,11 @@ TEST_F(ClassCheck, RefusesOutputsThatWouldDoHarm) {
     EXPECT_EQ(FileBytes(Path("old.csv")), "old");
     EXPECT_EQ(FileBytes(learner), FileBytes(answer));
   }
+  // A report that cannot be written fails the run, and the feedback after it is not written either.
+  const Result r = Check({answer, learner, "--report", Path("none/x.csv"), "--feedback", Path("old.pdf")});
+  EXPECT_EQ(r.code, kExitBadInput);
+  EXPECT_TRUE(r.err.contains("none/x.csv")) << r.err.toStdString();
+  EXPECT_EQ(FileBytes(Path("old.pdf")), "old");
 }
 
 // Names a spreadsheet would run as a formula are kept as text; commas, quotes and line breaks are quoted.
