@@ -242,7 +242,7 @@ std::vector<Problem> Advanced(int s) {
 bool Write(const QString& path, const Lines& lines) {
   AppState s;
   InitialiseApplicationState(s);
-  for (const Line& l : Distinct(lines)) {
+  for (const Line& l : lines) {
     const int k = ++s.mintLineCount;
     for (const auto& [i, p] : {std::pair{2 * k - 1, l.a}, std::pair{2 * k, l.b}}) {
       s.msngLineX[i] = float(p.x), s.msngLineY[i] = float(p.y), s.msngLineZ[i] = float(p.z);
@@ -286,10 +286,9 @@ int main(int argc, char** argv) {
     for (const Problem& p : level.problems) {
       const QString file =
           QStringLiteral("%1/%2.nbo").arg(QString::fromLatin1(level.folder), QString::fromLatin1(p.file));
-      if (!Write(out.filePath(file), p.lines)) return 1;
-      index << QStringLiteral("  %1  %2（線 %3 本）")
-                   .arg(file, QString::fromUtf8(p.name))
-                   .arg(Distinct(p.lines).size());
+      const Lines lines = Distinct(p.lines);
+      if (!Write(out.filePath(file), lines)) return 1;
+      index << QStringLiteral("  %1  %2（線 %3 本）").arg(file, QString::fromUtf8(p.name)).arg(lines.size());
     }
   }
   QFile text(out.filePath(QStringLiteral("index.txt")));
