@@ -4,11 +4,13 @@
 #include <QStringList>
 #include <cmath>
 
+#include "sheet/drawing_scale.h"
+
 namespace {
 Point3 Negated(const Point3& p) { return {-p.x, -p.y, -p.z}; }
 
 QString PointText(const Point3& p) {
-  return QStringLiteral("(%1, %2, %3)").arg(Millimetres(p.x), Millimetres(p.y), Millimetres(p.z));
+  return QStringLiteral("(%1, %2, %3)").arg(MmText(p.x), MmText(p.y), MmText(p.z));
 }
 
 // How far the learner's figure lies from the answer, as the teacher would move it back.
@@ -54,13 +56,6 @@ LearnerResult UnreadableLearner(const QString& path, const QString& reason) {
   return {path, LearnerVerdict::Unreadable, {}, std::nullopt, reason};
 }
 
-QString Millimetres(double v) {
-  QString t = QString::number(std::round(v * 1000) / 1000, 'f', 3);
-  while (t.endsWith(u'0')) t.chop(1);
-  if (t.endsWith(u'.')) t.chop(1);
-  return t == QStringLiteral("-0") ? QStringLiteral("0") : t;
-}
-
 QString EdgeText(const Edge& e) { return PointText(e.a) + QStringLiteral(" - ") + PointText(e.b); }
 
 double TotalLength(const std::vector<Edge>& edges) {
@@ -102,8 +97,8 @@ QByteArray ClassReportCsv(const std::vector<LearnerResult>& results) {
       fields << QString() << QString() << QString() << QString() << QString() << CsvField(r.reason);
     } else {
       const EdgeDifference& d = r.difference;
-      fields << QString::number(d.missing.size()) << Millimetres(TotalLength(d.missing))
-             << QString::number(d.extra.size()) << Millimetres(TotalLength(d.extra)) << CsvField(ShiftText(r))
+      fields << QString::number(d.missing.size()) << MmText(TotalLength(d.missing))
+             << QString::number(d.extra.size()) << MmText(TotalLength(d.extra)) << CsvField(ShiftText(r))
              << QString();
     }
     rows << fields.join(u',');

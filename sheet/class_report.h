@@ -25,8 +25,6 @@ LearnerResult JudgeLearner(const QString& path, const std::vector<Edge>& answer,
                            const std::vector<Edge>& learner, double unit, bool tryShift);
 LearnerResult UnreadableLearner(const QString& path, const QString& reason);
 
-// Millimetres to at most three decimals, without trailing zeros.
-QString Millimetres(double v);
 QString EdgeText(const Edge& e);
 double TotalLength(const std::vector<Edge>& edges);
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "figure/app_state.h"
+#include "sheet/drawing_scale.h"
 #include "sheet/sheet_layout.h"
 #include "sheet/sheet_page.h"
 
@@ -51,6 +52,13 @@ struct View {
 View ProjectView(const FeedbackAnswer& a, const EdgeDifference& placed, ViewAngles angles) {
   return {ProjectEdges(a.edges, angles), ProjectEdges(placed.missing, angles),
           ProjectEdges(placed.extra, angles)};
+}
+
+// The isometric drawing of the worksheets: true lengths along the three axes.
+View IsometricDrawing(const FeedbackAnswer& a, const EdgeDifference& placed) {
+  constexpr PictureKind kIso = PictureKind::Isometric;
+  return {ProjectPicture(a.edges, kIso), ProjectPicture(placed.missing, kIso),
+          ProjectPicture(placed.extra, kIso)};
 }
 
 struct Layout {
@@ -101,13 +109,13 @@ void DrawThreeViews(QPainter& p, const Layout& l, const FeedbackAnswer& a, const
     largest = std::max({largest, v->Bounds().width(), v->Bounds().height()});
   const double scale = largest > 0 ? boxRoom / largest : 1;
   const QPointF centre = front.Bounds().center();
-  DrawView(p, top, {l.topBox, {centre.x(), top.Bounds().center().y()}, scale}, QStringLiteral("平面図"),
+  DrawView(p, top, {l.topBox, {centre.x(), top.Bounds().center().y()}, scale, {}}, QStringLiteral("平面図"),
            a.unit);
-  DrawView(p, front, {l.frontBox, centre, scale}, QStringLiteral("正面図"), a.unit);
-  DrawView(p, side, {l.sideBox, {side.Bounds().center().x(), centre.y()}, scale}, QStringLiteral("右側面図"),
-           a.unit);
-  const View iso = ProjectView(a, placed, kIsometricView);
-  const BoxMapping isoMap{l.isometricBox, iso.Bounds().center(), FitScale(iso.Bounds(), l.isometricBox)};
+  DrawView(p, front, {l.frontBox, centre, scale, {}}, QStringLiteral("正面図"), a.unit);
+  DrawView(p, side, {l.sideBox, {side.Bounds().center().x(), centre.y()}, scale, {}},
+           QStringLiteral("右側面図"), a.unit);
+  const View iso = IsometricDrawing(a, placed);
+  const BoxMapping isoMap{l.isometricBox, iso.Bounds().center(), FitScale(iso.Bounds(), l.isometricBox), {}};
   DrawView(p, iso, isoMap, QStringLiteral("等角図"), 0);
 }
 
@@ -135,13 +143,13 @@ QString Details(const FeedbackAnswer& a, const LearnerResult& r) {
   const EdgeDifference& d = r.difference;
   lines << QStringLiteral("足りない辺 %1 本（合わせて %2 mm）")
                .arg(d.missing.size())
-               .arg(Millimetres(TotalLength(d.missing)))
+               .arg(MmText(TotalLength(d.missing)))
         << QStringLiteral("余分な辺 %1 本（合わせて %2 mm）")
                .arg(d.extra.size())
-               .arg(Millimetres(TotalLength(d.extra)));
+               .arg(MmText(TotalLength(d.extra)));
   if (r.shift) {
     lines << QStringLiteral("全体を (%1, %2, %3) mm ずらして比べました")
-                 .arg(Millimetres(-r.shift->x), Millimetres(-r.shift->y), Millimetres(-r.shift->z));
+                 .arg(MmText(-r.shift->x), MmText(-r.shift->y), MmText(-r.shift->z));
   }
   return lines.join(u'\n');
 }

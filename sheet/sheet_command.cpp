@@ -18,10 +18,12 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
 #include "sheet/class_report.h"
+#include "sheet/drawing_scale.h"
 #include "sheet/edge_set.h"
 #include "sheet/feedback_page.h"
 #include "sheet/sheet_page.h"
@@ -35,12 +37,28 @@ struct Options {
                             QStringLiteral("ファイル")};
   QCommandLineOption task{
       QStringLiteral("task"),
-      QStringLiteral("views: 立体の絵から三面図をかく（既定）、build: 三面図から立体を作る。"),
-      QStringLiteral("views|build"), QStringLiteral("views")};
+      QStringLiteral("views: 等角図から三面図をかく（既定）、build: 三面図から立体を作る、"
+                     "iso: 三面図から等角図を等角方眼紙にかく、cabinet: 三面図からキャビネット図を"
+                     "方眼紙にかく。"),
+      QStringLiteral("views|build|iso|cabinet"), QStringLiteral("views")};
   QCommandLineOption answers{QStringLiteral("answers"),
                              QStringLiteral("三面図も立体の絵もかいた答えのページにする。")};
   QCommandLineOption unit{QStringLiteral("unit"), QStringLiteral("方眼の間隔（mm、既定 20）。"),
                           QStringLiteral("mm"), QStringLiteral("20")};
+  QCommandLineOption scale{QStringLiteral("scale"),
+                           QStringLiteral("尺度を決める（例 1:2）。既定は図が枠に収まる最大の尺度"
+                                          "（5:1, 2:1, 1:1, 1:2, 1:5, 1:10, 1:20 …）。"),
+                           QStringLiteral("尺度")};
+  QCommandLineOption sameScale{QStringLiteral("same-scale"),
+                               QStringLiteral("すべての図形を同じ尺度にする（どれもが収まる最大の尺度）。")};
+  QCommandLineOption dimensions{QStringLiteral("dimensions"),
+                                QStringLiteral("三面図に幅・奥行き・高さの寸法を入れる。")};
+  QCommandLineOption title{QStringLiteral("title"), QStringLiteral("ページの見出し（既定は課題の名前）。"),
+                           QStringLiteral("文")};
+  QCommandLineOption note{QStringLiteral("note"), QStringLiteral("見出しの下に書く指示。"),
+                          QStringLiteral("文")};
+  QCommandLineOption perPage{QStringLiteral("per-page"), QStringLiteral("1 ページに載せる問題の数。"),
+                             QStringLiteral("1|2|4"), QStringLiteral("1")};
   QCommandLineOption shift{
       QStringLiteral("shift"),
       QStringLiteral("check で、全体を方眼の整数倍だけ動かした図形も正解にし、違いも動かした位置で比べる。")};
@@ -59,7 +77,7 @@ void SetUp(QCommandLineParser& parser, const Options& o) {
   parser.setApplicationDescription(QStringLiteral(
       "立体ヌボロの図形ファイルから三面図のワークシートを作り、学習者の図形を答えと照らし合わせます。\n\n"
       "  nuboro-sheet sheet 図形.nbo... -o 出力.pdf\n"
-      "      図形ごとに A4 横 1 ページ（図形が一つなら -o 出力.svg も可）\n"
+      "      図形ごとに A4 横 1 ページ（--per-page で 2 問か 4 問ずつ、図形が一つなら -o 出力.svg も可）\n"
       "  nuboro-sheet check 答え.nbo 学習者.nbo...\n"
       "      辺の集まりとして比べ、正解か、足りない辺と余分な辺（違う部分だけ）を表示します\n"
       "  nuboro-sheet check 答え.nbo 学習者.nbo... --report 結果.csv --feedback 結果.pdf\n"
@@ -70,7 +88,8 @@ void SetUp(QCommandLineParser& parser, const Options& o) {
   parser.addPositionalArgument(QStringLiteral("ファイル"), QStringLiteral("図形ファイル（.nbo）"),
                                QStringLiteral("ファイル..."));
   for (const QCommandLineOption* opt :
-       {&o.output, &o.task, &o.answers, &o.unit, &o.shift, &o.report, &o.feedback, &o.help})
+       {&o.output, &o.task, &o.answers, &o.unit, &o.scale, &o.sameScale, &o.dimensions, &o.title, &o.note,
+        &o.perPage, &o.shift, &o.report, &o.feedback, &o.help})
     parser.addOption(*opt);
 }
 
@@ -99,13 +118,15 @@ double GridUnit(const QCommandLineParser& parser, const Options& o) {
 // Paints every page onto the device; `newPage` is called between pages.
 template <typename NewPage>
 bool PaintPages(QPaintDevice& device, double mmScale, const std::vector<SheetFigure>& figures,
-                double viewScale, const SheetOptions& options, NewPage newPage) {
+                const SheetOptions& options, NewPage newPage) {
   QPainter p;
   if (!p.begin(&device)) return false;
   p.scale(mmScale, mmScale);
-  for (size_t i = 0; i < figures.size(); ++i) {
+  const size_t per = size_t(options.perPage);
+  for (size_t i = 0; i < figures.size(); i += per) {
     if (i > 0 && !newPage()) return false;
-    PaintSheetPage(p, figures[i], viewScale, options);
+    const size_t n = std::min(per, figures.size() - i);
+    PaintSheetPage(p, std::span(figures).subspan(i, n), int(i) + 1, options);
   }
   return p.end();
 }
@@ -113,9 +134,6 @@ bool PaintPages(QPaintDevice& device, double mmScale, const std::vector<SheetFig
 // The whole document in memory, so that writing it is one write whose count can be checked: the
 // generators' own streams hide short writes. Empty when painting failed.
 QByteArray RenderSheets(bool svg, const std::vector<SheetFigure>& figures, const SheetOptions& options) {
-  std::vector<ThreeViews> views;
-  for (const SheetFigure& f : figures) views.push_back(f.views);
-  const double viewScale = ThreeViewScale(views, WorksheetLayout());
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   bool painted = false;
@@ -127,7 +145,7 @@ QByteArray RenderSheets(bool svg, const std::vector<SheetFigure>& figures, const
     gen.setSize(QSize(2970, 2100));
     gen.setViewBox(QRectF(0, 0, 297, 210));
     gen.setTitle(figures.front().fileName);
-    painted = PaintPages(gen, 1.0, figures, viewScale, options, [] { return false; });
+    painted = PaintPages(gen, 1.0, figures, options, [] { return false; });
   } else {
     QPdfWriter pdf(&buffer);
     pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -135,7 +153,7 @@ QByteArray RenderSheets(bool svg, const std::vector<SheetFigure>& figures, const
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(600);
     pdf.setCreator(kProgram);
-    painted = PaintPages(pdf, 600 / 25.4, figures, viewScale, options, [&] { return pdf.newPage(); });
+    painted = PaintPages(pdf, 600 / 25.4, figures, options, [&] { return pdf.newPage(); });
   }
   return painted ? buffer.data() : QByteArray();
 }
@@ -188,10 +206,40 @@ bool IsAnInput(const QString& output, const QStringList& inputs) {
   });
 }
 
+std::optional<SheetTask> TaskNamed(const QString& name) {
+  static const std::pair<const char*, SheetTask> kTasks[] = {{"views", SheetTask::Views},
+                                                             {"build", SheetTask::Build},
+                                                             {"iso", SheetTask::Iso},
+                                                             {"cabinet", SheetTask::Cabinet}};
+  for (const auto& [text, task] : kTasks)
+    if (name == QLatin1String(text)) return task;
+  return std::nullopt;
+}
+
+// Each figure's scale: the forced one, or the largest of the series that fits its boxes, with --same-scale
+// the smallest of those for all. False, with the message given, when a forced scale leaves one out.
+bool ChooseScales(std::vector<SheetFigure>& figures, const std::optional<DrawingScale>& forced, bool same,
+                  const SheetOptions& options, QTextStream& err) {
+  const ProblemLayout cell = WorksheetLayout(options.perPage).problems.front();
+  std::vector<double> fits;
+  for (const SheetFigure& f : figures)
+    fits.push_back(LargestFittingFactor(f.views, f.picture, cell, options.dimensions));
+  const double smallest = *std::min_element(fits.begin(), fits.end());
+  for (size_t i = 0; i < figures.size(); ++i) {
+    if (forced && fits[i] < forced->Factor()) {
+      Fail(err, QStringLiteral("「%1」は尺度 %2 では枠に収まりません（収まる最大の尺度は %3）。")
+                    .arg(figures[i].fileName, forced->Text(), LargestScaleWithin(fits[i]).Text()));
+      return false;
+    }
+    figures[i].scale = forced ? *forced : LargestScaleWithin(same ? smallest : fits[i]);
+  }
+  return true;
+}
+
 int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
              QTextStream& err) {
   const QString output = parser.value(o.output);
-  const QString task = parser.value(o.task);
+  const std::optional<SheetTask> task = TaskNamed(parser.value(o.task));
   if (files.isEmpty()) return Fail(err, QStringLiteral("図形ファイルを指定してください。"));
   if (output.isEmpty()) return Fail(err, QStringLiteral("書き出すファイルを -o で指定してください。"));
   const bool svg = output.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
@@ -199,8 +247,10 @@ int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringLi
     return Fail(err, QStringLiteral("「%1」: 書き出せるのは .pdf か .svg です。").arg(output));
   if (svg && files.size() != 1)
     return Fail(err, QStringLiteral("SVG に書き出せるのは図形一つだけです（%1 個指定）。").arg(files.size()));
-  if (task != QStringLiteral("views") && task != QStringLiteral("build"))
-    return Fail(err, QStringLiteral("--task は views か build です（「%1」）。").arg(task));
+  if (!task)
+    return Fail(
+        err,
+        QStringLiteral("--task は views、build、iso か cabinet です（「%1」）。").arg(parser.value(o.task)));
   if (IsAnInput(output, files))
     return Fail(
         err,
@@ -208,17 +258,36 @@ int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringLi
   const double unit = GridUnit(parser, o);
   if (!(unit > 0))
     return Fail(err, QStringLiteral("--unit は正の数です（「%1」）。").arg(parser.value(o.unit)));
+  const QString perPage = parser.value(o.perPage);
+  if (perPage != u"1" && perPage != u"2" && perPage != u"4")
+    return Fail(err, QStringLiteral("--per-page は 1、2 か 4 です（「%1」）。").arg(perPage));
+  std::optional<DrawingScale> forced;
+  if (parser.isSet(o.scale) && !(forced = ParseScale(parser.value(o.scale))))
+    return Fail(
+        err, QStringLiteral("--scale は 1:2 や 2:1 のように書きます（「%1」）。").arg(parser.value(o.scale)));
 
-  const SheetOptions options{task == QStringLiteral("build") ? SheetTask::Build : SheetTask::Views,
-                             parser.isSet(o.answers), unit};
+  const SheetOptions options{*task,
+                             parser.isSet(o.answers),
+                             unit,
+                             parser.isSet(o.dimensions),
+                             parser.value(o.title),
+                             parser.value(o.note),
+                             perPage.toInt()};
   std::vector<SheetFigure> figures;
   auto s = std::make_unique<AppState>();
   for (const QString& path : files) {
     if (!ReadFigure(path, *s, err)) return kExitBadInput;
-    figures.push_back({QFileInfo(path).fileName(), ProjectThreeViews(*s), ProjectFigure(*s, kIsometricView)});
+    const std::vector<Edge> edges = EdgesOfFigure(*s);
+    figures.push_back({QFileInfo(path).fileName(),
+                       ProjectThreeViews(*s),
+                       ProjectPicture(edges, options.Picture()),
+                       SizeOf(edges),
+                       {}});
   }
+  if (!ChooseScales(figures, forced, parser.isSet(o.sameScale), options, err)) return kExitBadInput;
   if (!WriteSheets(output, figures, options, err)) return kExitBadInput;
-  out << "「" << output << "」に " << figures.size() << " ページ書きました。" << Qt::endl;
+  const size_t pages = (figures.size() + options.perPage - 1) / options.perPage;
+  out << "「" << output << "」に " << pages << " ページ書きました。" << Qt::endl;
   return kExitOk;
 }
 

@@ -7,35 +7,16 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "figure/app_state.h"
 #include "figure/figure_file.h"
 #include "file_bytes.h"
 #include "sheet/class_report.h"
 #include "sheet/sheet_command.h"
+#include "sheet_figures.h"
 
 namespace {
 void WriteFigure(const QString& path, const std::vector<Edge>& edges) {
-  auto s = std::make_unique<AppState>();
-  InitialiseApplicationState(*s);
-  for (const Edge& e : edges) {
-    const int k = ++s->mintLineCount;
-    for (const auto& [i, p] : {std::pair{2 * k - 1, e.a}, std::pair{2 * k, e.b}})
-      s->msngLineX[i] = float(p.x), s->msngLineY[i] = float(p.y), s->msngLineZ[i] = float(p.z);
-  }
   QString error;
-  ASSERT_TRUE(WriteFigureFile(path, *s, error)) << error.toStdString();
-}
-
-// 40 wide, 20 high, 20 deep; its last edge is the top right one running from back to front.
-std::vector<Edge> Box() {
-  std::vector<Edge> e;
-  for (double a : {0.0, 1.0})
-    for (double b : {0.0, 1.0}) {
-      e.push_back({{0, a * 20, b * 20}, {40, a * 20, b * 20}});
-      e.push_back({{a * 40, 0, b * 20}, {a * 40, 20, b * 20}});
-      e.push_back({{a * 40, b * 20, 0}, {a * 40, b * 20, 20}});
-    }
-  return e;
+  ASSERT_TRUE(WriteFigureFile(path, *FigureOf(edges), error)) << error.toStdString();
 }
 
 struct Colours {
@@ -92,7 +73,7 @@ TEST_F(ClassCheck, ReportsAndFeedbackPagesForAClass) {
   const std::vector<Edge> box = Box();
   const std::vector<Edge> reversed(box.rbegin(), box.rend());
   std::vector<Edge> lacking = Box();
-  lacking.pop_back();
+  lacking.pop_back();  // the top right edge running from back to front
   std::vector<Edge> wrong = lacking;
   wrong.push_back({{0, 0, 10}, {20, 10, 10}});  // inside the box, touching nothing the learner lacks
   const QString odd = Path("odd, \"one\"\nname.nbo");

@@ -22,7 +22,7 @@ TEST(GridLines, FallOnWholeUnitsOrAreLeftOut) {
       {"no centre", {NAN, 0}, 1, 20, 0, 5},
   };
   for (const Case& c : cases) {
-    const BoxMapping m{box, c.centre, c.scale};
+    const BoxMapping m{box, c.centre, c.scale, {}};
     size_t vertical = 0, horizontal = 0;
     for (const QLineF& l : GridLines(m, c.unit)) {
       const bool upright = l.x1() == l.x2();
@@ -38,5 +38,35 @@ TEST(GridLines, FallOnWholeUnitsOrAreLeftOut) {
     }
     EXPECT_EQ(vertical, c.vertical) << c.name;
     EXPECT_EQ(horizontal, c.horizontal) << c.name;
+  }
+}
+
+// Every rectangle on a page, with the caption strip written above each framed box.
+TEST(WorksheetLayout, ProblemsFillThePageInReadingOrderWithoutOverlap) {
+  for (const int perPage : {1, 2, 4}) {
+    SCOPED_TRACE(perPage);
+    const PageLayout l = WorksheetLayout(perPage);
+    ASSERT_EQ(l.problems.size(), size_t(perPage));
+    std::vector<QRectF> taken{l.title, l.note};
+    for (const PageLayout::Field& f : l.fields) taken.push_back(f.box);
+    const QRectF printable = l.page.adjusted(10, 10, -10, -10);
+    const double below = std::max(l.note.bottom(), l.fields.front().box.bottom());
+    for (size_t i = 0; i < l.problems.size(); ++i) {
+      const ProblemLayout& p = l.problems[i];
+      if (i > 0) {
+        const ProblemLayout& before = l.problems[i - 1];
+        EXPECT_TRUE(p.cell.top() > before.cell.top() || p.cell.left() > before.cell.left());
+      }
+      // Third-angle order inside each problem, boxes square and level.
+      EXPECT_TRUE(p.topBox.bottom() < p.frontBox.top() && p.topBox.left() == p.frontBox.left());
+      EXPECT_TRUE(p.sideBox.left() > p.frontBox.right() && p.sideBox.top() == p.frontBox.top());
+      EXPECT_DOUBLE_EQ(p.frontBox.width(), p.frontBox.height());
+      for (const QRectF& box : {p.topBox, p.frontBox, p.sideBox, p.pictureBox, p.notes}) {
+        const QRectF withCaption = box.adjusted(0, -5 * p.size, 0, 0);
+        EXPECT_TRUE(printable.contains(withCaption) && withCaption.top() >= below);
+        for (const QRectF& other : taken) EXPECT_FALSE(withCaption.intersects(other));
+        taken.push_back(withCaption);
+      }
+    }
   }
 }

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QXmlStreamReader>
@@ -15,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
@@ -22,6 +25,7 @@
 #include "sheet/edge_set.h"
 #include "sheet/sheet_command.h"
 #include "sheet/sheet_page.h"
+#include "sheet_figures.h"
 
 namespace {
 struct Result {
@@ -38,45 +42,25 @@ Result Sheet(QStringList args) {
 }
 
 void WriteFigure(const QString& path, const std::vector<Edge>& edges) {
-  auto s = std::make_unique<AppState>();
-  InitialiseApplicationState(*s);
-  for (const Edge& e : edges) {
-    const int k = ++s->mintLineCount;
-    s->msngLineX[2 * k - 1] = float(e.a.x), s->msngLineY[2 * k - 1] = float(e.a.y),
-                         s->msngLineZ[2 * k - 1] = float(e.a.z);
-    s->msngLineX[2 * k] = float(e.b.x), s->msngLineY[2 * k] = float(e.b.y),
-                     s->msngLineZ[2 * k] = float(e.b.z);
-  }
   QString error;
-  ASSERT_TRUE(WriteFigureFile(path, *s, error)) << error.toStdString();
+  ASSERT_TRUE(WriteFigureFile(path, *FigureOf(edges), error)) << error.toStdString();
 }
 
-// A cube that is not symmetric in its views would hide swapped axes: 40 wide, 20 high, 20 deep.
-std::vector<Edge> Box(double w = 40, double h = 20, double d = 20) {
-  std::vector<Edge> e;
-  for (double a : {0.0, 1.0}) {
-    for (double b : {0.0, 1.0}) {
-      e.push_back({{0, a * h, b * d}, {w, a * h, b * d}});
-      e.push_back({{a * w, 0, b * d}, {a * w, h, b * d}});
-      e.push_back({{a * w, b * h, 0}, {a * w, b * h, d}});
-    }
-  }
-  return e;
-}
-
-// The figure's lines in a written SVG page: the strokes 0.7 mm wide, in page millimetres.
-std::vector<QLineF> FigureStrokes(const QString& path) {
+// The lines of one pen in a written SVG page, in page millimetres.
+std::vector<QLineF> Strokes(const QString& path, const QString& width, const QString& colour) {
   QFile f(path);
   EXPECT_TRUE(f.open(QIODevice::ReadOnly));
   QXmlStreamReader xml(&f);
-  std::vector<QString> widths;
+  std::vector<QString> pens;
   std::vector<QLineF> lines;
   while (!xml.atEnd()) {
     xml.readNext();
     if (xml.isStartElement() && xml.name() == u"g")
-      widths.push_back(xml.attributes().value("stroke-width").toString());
-    if (xml.isEndElement() && xml.name() == u"g") widths.pop_back();
-    if (xml.isStartElement() && xml.name() == u"polyline" && !widths.empty() && widths.back() == u"0.7") {
+      pens.push_back(xml.attributes().value("stroke-width").toString() + u' ' +
+                     xml.attributes().value("stroke").toString());
+    if (xml.isEndElement() && xml.name() == u"g") pens.pop_back();
+    if (xml.isStartElement() && xml.name() == u"polyline" && !pens.empty() &&
+        pens.back() == width + u' ' + colour) {
       const QStringList p = xml.attributes().value("points").toString().split(u' ', Qt::SkipEmptyParts);
       EXPECT_EQ(p.size(), 2);
       const auto point = [](const QString& xy) {
@@ -86,6 +70,11 @@ std::vector<QLineF> FigureStrokes(const QString& path) {
     }
   }
   return lines;
+}
+
+// The figure's lines: the strokes 0.7 mm wide.
+std::vector<QLineF> FigureStrokes(const QString& path) {
+  return Strokes(path, QStringLiteral("0.7"), QStringLiteral("#000000"));
 }
 
 // All text on a written SVG page; the generator splits runs of different scripts into separate elements.
@@ -236,7 +225,11 @@ TEST_F(SheetProgram, EachTaskDrawsItsOwnPictures) {
     const char* task;
     const char* answers;
     size_t drawings;
-  } tasks[] = {{"views", "", 1}, {"views", "--answers", 4}};  // "build": three, as above
+  } tasks[] = {{"views", "", 1},
+               {"views", "--answers", 4},
+               {"iso", "", 3},
+               {"cabinet", "", 3},
+               {"cabinet", "--answers", 4}};  // "build": three, as above
   for (const auto& t : tasks) {
     QStringList args{"sheet", Path("box.nbo"), "--task", t.task, "-o", Path("t.svg")};
     if (*t.answers) args << t.answers;
@@ -387,5 +380,120 @@ TEST_F(SheetProgram, AWriteThatDoesNotFitLeavesTheOldFileAsItWas) {
       EXPECT_TRUE(left == QStringList{"old." + ext} || left == (QStringList{"filler", "old." + ext}))
           << left.join(' ').toStdString();
     }
+  }
+}
+
+namespace {
+// The paper mm per figure mm the page says it is drawn at, from its "尺度 a:b".
+double PrintedScale(const QString& page) {
+  const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("尺度 (\\d+):(\\d+)")).match(page);
+  return m.hasMatch() ? m.captured(1).toDouble() / m.captured(2).toDouble() : 0;
+}
+
+// The direction of a stroke on paper in whole degrees, 0..179, y down.
+int Direction(const QLineF& l) { return int(std::lround(std::fmod(360 - l.angle(), 180))) % 180; }
+}  // namespace
+
+// The picture measured in the page: each axis at its angle and its length at the printed scale, and the
+// corners on crossings of the paper's lines, so the learner can count lengths: every corner of an isometric
+// drawing, the front face of a cabinet one.
+TEST_F(SheetProgram, ThePictureHasTrueLengthsAtTheSheetScaleOnItsPaper) {
+  const struct {
+    const char* task;
+    double w, h, d;
+    std::map<int, double> axes;  // direction in degrees → length in figure mm, times the scale
+  } cases[] = {
+      {"views", 40, 20, 60, {{30, 40}, {90, 20}, {150, 60}}},
+      {"views", 100, 60, 80, {{30, 100}, {90, 60}, {150, 80}}},
+      {"cabinet", 40, 20, 60, {{0, 40}, {90, 20}, {135, 30}}},
+      {"cabinet", 120, 80, 60, {{0, 120}, {90, 80}, {135, 30}}},
+  };
+  const QRectF pictureBox = WorksheetLayout(1).problems.front().pictureBox;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.task) + " " + std::to_string(c.w));
+    WriteFigure(Path("box.nbo"), Shifted(Box(c.w, c.h, c.d), {20, 40, 60}));
+    const Result r = Sheet({"sheet", Path("box.nbo"), "--task", c.task, "--answers", "-o", Path("p.svg")});
+    ASSERT_EQ(r.code, kExitOk) << r.err.toStdString();
+    const double scale = PrintedScale(PageText(Path("p.svg")));
+    ASSERT_GT(scale, 0);
+    std::map<int, int> count;
+    std::vector<QPointF> corners;
+    for (const QLineF& l : FigureStrokes(Path("p.svg"))) {
+      if (!pictureBox.contains(l.p1())) continue;
+      ++count[Direction(l)];
+      ASSERT_TRUE(c.axes.count(Direction(l))) << Direction(l);
+      EXPECT_NEAR(l.length(), c.axes.at(Direction(l)) * scale, 0.01);
+      corners.insert(corners.end(), {l.p1(), l.p2()});
+    }
+    EXPECT_EQ(count, (std::map<int, int>{{c.axes.begin()->first, 4},
+                                         {std::next(c.axes.begin())->first, 4},
+                                         {c.axes.rbegin()->first, 4}}));
+    // The paper: lines along two of the picture's directions through every corner.
+    std::vector<QLineF> paper;
+    for (const QLineF& l : Strokes(Path("p.svg"), QStringLiteral("0.35"), QStringLiteral("#c8d7e6")))
+      if (pictureBox.contains(l.center())) paper.push_back(l);
+    ASSERT_FALSE(paper.empty());
+    std::set<std::pair<double, double>> onCrossings;
+    for (const QPointF corner : corners) {
+      std::set<int> through;
+      for (const QLineF& l : paper) {
+        const QPointF u = (l.p2() - l.p1()) / l.length(), v = corner - l.p1();
+        if (std::abs(u.x() * v.y() - u.y() * v.x()) < 0.01) through.insert(Direction(l));
+      }
+      if (through.size() >= (c.task == std::string("views") ? 3u : 2u))
+        onCrossings.insert({std::round(corner.x() * 100), std::round(corner.y() * 100)});
+    }
+    EXPECT_EQ(onCrossings.size(), c.task == std::string("views") ? 8u : 4u);
+  }
+}
+
+TEST_F(SheetProgram, ScalesForcedOrSharedAndProblemsPerPage) {
+  WriteFigure(Path("small.nbo"), Box());
+  WriteFigure(Path("big.nbo"), Box(200, 200, 200));
+  const struct {
+    QStringList args;
+    int code;
+    QString inOut, inErr;
+  } cases[] = {
+      {{"sheet", Path("big.nbo"), "--scale", "1:1", "-o", Path("f.svg")},
+       kExitBadInput,
+       "",
+       "big.nbo」は尺度 1:1 では枠に収まりません（収まる最大の尺度は 1:5）"},
+      {{"sheet", Path("small.nbo"), "--scale", "1/2", "-o", Path("f.svg")}, kExitBadInput, "", "--scale"},
+      {{"sheet", Path("small.nbo"), "--per-page", "3", "-o", Path("f.pdf")}, kExitBadInput, "", "--per-page"},
+      {{"sheet", Path("small.nbo"), "--task", "iso", "--scale", "1:2", "-o", Path("f.svg")},
+       kExitOk,
+       "1 ページ",
+       ""},
+      {{"sheet", Path("small.nbo"), Path("small.nbo"), Path("small.nbo"), Path("small.nbo"), Path("big.nbo"),
+        "--per-page", "4", "-o", Path("f.pdf")},
+       kExitOk,
+       "2 ページ",
+       ""},
+      {{"sheet", Path("small.nbo"), Path("big.nbo"), "--per-page", "2", "-o", Path("f.pdf")},
+       kExitOk,
+       "1 ページ",
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.join(u' ').toStdString());
+    const Result r = Sheet(c.args);
+    EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(c.inOut)) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains(c.inErr)) << r.err.toStdString();
+  }
+  EXPECT_NEAR(PrintedScale(PageText(Path("f.svg"))), 0.5, 1e-12);
+
+  // A set on one scale: the small figure drawn as small as the big one needs.
+  for (const bool same : {false, true}) {
+    QStringList args{"sheet", Path("small.nbo"), Path("big.nbo"), "-o", Path("set.pdf")};
+    if (same) args << "--same-scale";
+    ASSERT_EQ(Sheet(args).code, kExitOk);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {Path("set.pdf"), QStringLiteral("-")});
+    if (!text.waitForFinished() || text.exitCode() != 0) GTEST_SKIP() << "no pdftotext to read the pages";
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_EQ(pages.count(QStringLiteral("尺度 1:5")), same ? 2 : 1) << pages.toStdString();
+    EXPECT_EQ(pages.count(QStringLiteral("尺度 1:1")), same ? 0 : 1);
   }
 }
