@@ -22,8 +22,10 @@
 
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "sheet/class_report.h"
 #include "sheet/drawing_scale.h"
 #include "sheet/edge_set.h"
+#include "sheet/feedback_page.h"
 #include "sheet/sheet_page.h"
 
 namespace {
@@ -60,6 +62,13 @@ struct Options {
   QCommandLineOption shift{
       QStringLiteral("shift"),
       QStringLiteral("check で、全体を方眼の整数倍だけ動かした図形も正解にし、違いも動かした位置で比べる。")};
+  QCommandLineOption report{QStringLiteral("report"),
+                            QStringLiteral("check で、学習者ごとに一行の結果の表を書き出す（.csv）。"),
+                            QStringLiteral("ファイル")};
+  QCommandLineOption feedback{
+      QStringLiteral("feedback"),
+      QStringLiteral("check で、学習者ごとに足りない辺を赤、余分な辺を青でかいたページを書き出す（.pdf）。"),
+      QStringLiteral("ファイル")};
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                           QStringLiteral("この説明を表示する。")};
 };
@@ -70,22 +79,26 @@ void SetUp(QCommandLineParser& parser, const Options& o) {
       "  nuboro-sheet sheet 図形.nbo... -o 出力.pdf\n"
       "      図形ごとに A4 横 1 ページ（--per-page で 2 問か 4 問ずつ、図形が一つなら -o 出力.svg も可）\n"
       "  nuboro-sheet check 答え.nbo 学習者.nbo...\n"
-      "      辺の集まりとして比べ、正解か、足りない辺と余分な辺（違う部分だけ）を表示します\n\n"
+      "      辺の集まりとして比べ、正解か、足りない辺と余分な辺（違う部分だけ）を表示します\n"
+      "  nuboro-sheet check 答え.nbo 学習者.nbo... --report 結果.csv --feedback 結果.pdf\n"
+      "      クラスの結果を表とページに書き出し、画面には一人一行だけ表示します\n\n"
       "終了状態: 0 すべて正解・書き出し成功、1 正解でない図形がある、2 入力の誤りか書き出しの失敗\n"
       "（書き出しに失敗したとき、前からあるファイルはそのまま残ります）"));
   parser.addPositionalArgument(QStringLiteral("コマンド"), QStringLiteral("sheet または check"));
   parser.addPositionalArgument(QStringLiteral("ファイル"), QStringLiteral("図形ファイル（.nbo）"),
                                QStringLiteral("ファイル..."));
-  for (const QCommandLineOption* opt : {&o.output, &o.task, &o.answers, &o.unit, &o.scale, &o.sameScale,
-                                        &o.dimensions, &o.title, &o.note, &o.perPage, &o.shift, &o.help})
+  for (const QCommandLineOption* opt :
+       {&o.output, &o.task, &o.answers, &o.unit, &o.scale, &o.sameScale, &o.dimensions, &o.title, &o.note,
+        &o.perPage, &o.shift, &o.report, &o.feedback, &o.help})
     parser.addOption(*opt);
 }
 
 // A figure file read whole, or a message naming the file and the reader's reason.
-bool ReadFigure(const QString& path, AppState& s, QTextStream& err) {
+bool ReadFigure(const QString& path, AppState& s, QTextStream& err, QString* reason = nullptr) {
   InitialiseApplicationState(s);
   QString error;
   if (ReadFigureFile(path, s, error)) return true;
+  if (reason) *reason = error;
   err << kProgram << ": 「" << path << "」を読めません: " << error << Qt::endl;
   return false;
 }
@@ -278,26 +291,51 @@ int RunSheet(const QCommandLineParser& parser, const Options& o, const QStringLi
   return kExitOk;
 }
 
-QString EdgeText(const Edge& e) {
-  return QStringLiteral("(%1, %2, %3) - (%4, %5, %6)")
-      .arg(MmText(e.a.x), MmText(e.a.y), MmText(e.a.z), MmText(e.b.x), MmText(e.b.y), MmText(e.b.z));
+using Output = std::optional<QString>;  // a file to write, when asked for
+
+// Why the class's outputs may not be written: not named as their kind, or one would replace an input or
+// the other. Empty when they may.
+QString RefusedOutputs(const Output& report, const Output& feedback, const QStringList& files) {
+  if (report && !report->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+    return QStringLiteral("--report に書き出せるのは .csv です（「%1」）。").arg(*report);
+  if (feedback && !feedback->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+    return QStringLiteral("--feedback に書き出せるのは .pdf です（「%1」）。").arg(*feedback);
+  for (const Output& output : {report, feedback}) {
+    if (output && IsAnInput(*output, files))
+      return QStringLiteral("「%1」は読む図形ファイルの一つです。別の名前を指定してください。").arg(*output);
+  }
+  if (report && feedback && IsAnInput(*feedback, {*report}))
+    return QStringLiteral("--report と --feedback に同じファイル「%1」は指定できません。").arg(*feedback);
+  return {};
 }
 
-// A learner's figure against the answer. With `shift`, when moving it by whole grid steps leaves fewer
-// differing edges, the difference after the move, told in the learner's own coordinates, and the move.
-struct Verdict {
-  EdgeDifference d;
-  std::optional<Point3> by;  // lays the learner's figure onto the answer
-};
-Verdict Compare(const std::vector<Edge>& answer, const std::vector<Edge>& learner, double unit, bool shift) {
-  const EdgeDifference d = CompareEdges(answer, learner);
-  const std::optional<Point3> by =
-      d.Matches() || !shift ? std::nullopt : FindGridShift(answer, learner, unit);
-  if (!by) return {d, {}};
-  const EdgeDifference moved = CompareEdges(answer, Shifted(learner, *by));
-  if (moved.missing.size() + moved.extra.size() >= d.missing.size() + d.extra.size()) return {d, {}};
-  const Point3 back{-by->x, -by->y, -by->z};
-  return {{Shifted(moved.missing, back), Shifted(moved.extra, back)}, by};
+QString Tally(const std::vector<LearnerResult>& results) {
+  const auto count = [&](LearnerVerdict v) {
+    return std::count_if(results.begin(), results.end(),
+                         [&](const LearnerResult& r) { return r.verdict == v; });
+  };
+  return QStringLiteral("正解 %1 人、違う %2 人、読めない %3 人")
+      .arg(count(LearnerVerdict::Right))
+      .arg(count(LearnerVerdict::Wrong))
+      .arg(count(LearnerVerdict::Unreadable));
+}
+
+bool WriteClassOutputs(const Output& report, const Output& feedback, const FeedbackAnswer& answer,
+                       const std::vector<LearnerResult>& results, QTextStream& out, QTextStream& err) {
+  if (report) {
+    if (!WriteWhole(*report, ClassReportCsv(results), err)) return false;
+    out << "「" << *report << "」に " << results.size() << " 人分の結果を書きました。" << Qt::endl;
+  }
+  if (feedback) {
+    const QByteArray pdf = FeedbackPdf(answer, results);
+    if (pdf.isEmpty()) {
+      Fail(err, QStringLiteral("「%1」のページを描けません。").arg(*feedback));
+      return false;
+    }
+    if (!WriteWhole(*feedback, pdf, err)) return false;
+    out << "「" << *feedback << "」に " << results.size() << " ページ書きました。" << Qt::endl;
+  }
+  return true;
 }
 
 int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringList& files, QTextStream& out,
@@ -307,30 +345,36 @@ int RunCheck(const QCommandLineParser& parser, const Options& o, const QStringLi
   const double unit = GridUnit(parser, o);
   if (!(unit > 0))
     return Fail(err, QStringLiteral("--unit は正の数です（「%1」）。").arg(parser.value(o.unit)));
+  const auto asked = [&](const QCommandLineOption& option) {
+    return parser.isSet(option) ? Output(parser.value(option)) : std::nullopt;
+  };
+  const Output report = asked(o.report), feedback = asked(o.feedback);
+  if (const QString refused = RefusedOutputs(report, feedback, files); !refused.isEmpty())
+    return Fail(err, refused);
   auto s = std::make_unique<AppState>();
   if (!ReadFigure(files.front(), *s, err)) return kExitBadInput;
-  const std::vector<Edge> answer = MergeEdges(EdgesOfFigure(*s));
+  const FeedbackAnswer answer{QFileInfo(files.front()).fileName(), MergeEdges(EdgesOfFigure(*s)), unit};
+  // With a report the details are in the files; the console keeps to a line a learner.
+  const bool summary = report || feedback;
+  std::vector<LearnerResult> results;
   int status = kExitOk;
   for (const QString& path : files.mid(1)) {
-    if (!ReadFigure(path, *s, err)) {
-      status = kExitBadInput;
-      continue;
+    QString reason;
+    if (ReadFigure(path, *s, err, &reason)) {
+      results.push_back(
+          JudgeLearner(path, answer.edges, MergeEdges(EdgesOfFigure(*s)), unit, parser.isSet(o.shift)));
+    } else {
+      results.push_back(UnreadableLearner(path, reason));
     }
-    const std::vector<Edge> learner = MergeEdges(EdgesOfFigure(*s));
-    const auto [d, by] = Compare(answer, learner, unit, parser.isSet(o.shift));
-    const QString moved = by ? QStringLiteral("全体を (%1, %2, %3) mm ずらした形")
-                                   .arg(MmText(-by->x), MmText(-by->y), MmText(-by->z))
-                             : QString();
-    if (d.Matches()) {
-      out << path << ": 正解" << (by ? "（" + moved + "）" : QString()) << Qt::endl;
-      continue;
-    }
-    out << path << ": 足りない辺 " << d.missing.size() << " 本、余分な辺 " << d.extra.size() << " 本"
-        << (by ? "（" + moved + "として）" : QString()) << Qt::endl;
-    for (const Edge& e : d.missing) out << "  足りない辺: " << EdgeText(e) << Qt::endl;
-    for (const Edge& e : d.extra) out << "  余分な辺: " << EdgeText(e) << Qt::endl;
-    if (status == kExitOk) status = kExitDiffers;
+    const LearnerResult& r = results.back();
+    out << SummaryLine(r) << Qt::endl;
+    if (!summary)
+      for (const QString& line : DifferenceLines(r)) out << line << Qt::endl;
+    if (r.verdict == LearnerVerdict::Unreadable) status = kExitBadInput;
+    if (r.verdict == LearnerVerdict::Wrong && status == kExitOk) status = kExitDiffers;
   }
+  if (summary) out << Tally(results) << Qt::endl;
+  if (!WriteClassOutputs(report, feedback, answer, results, out, err)) return kExitBadInput;
   return status;
 }
 

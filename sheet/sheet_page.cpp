@@ -237,3 +237,7 @@ void PaintSheetPage(QPainter& p, std::span<const SheetFigure> figures, int first
   for (size_t i = 0; i < figures.size() && i < l.problems.size(); ++i)
     Problem(p, l.problems[i], figures[i], firstNumber + int(i), o);
 }
+
+void DrawPageText(QPainter& p, const QRectF& rect, int flags, const QString& text, double height) {
+  Text(p, rect, flags, text, height);
+}

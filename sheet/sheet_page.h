@@ -44,3 +44,5 @@ inline constexpr char16_t kEmptyFigureText[] = u"この図形には線があり�
 // unit must be one millimetre, origin at the page's top-left corner.
 void PaintSheetPage(QPainter& p, std::span<const SheetFigure> figures, int firstNumber,
                     const SheetOptions& options);
+// Text `height` mm tall in `rect`, in the worksheets' font, for other pages in the same hand.
+void DrawPageText(QPainter& p, const QRectF& rect, int flags, const QString& text, double height);
