@@ -9,6 +9,7 @@
 
 #include "fake_context.h"
 #include "shell/startup.h"
+#include "view/rotation.h"
 #include "test_main_window.h"
 
 namespace {
@@ -170,8 +171,9 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   state.mblnDrawMode = true;
   state.mintUnitLength = 5;
   state.mintMaxSize = 150;
-  state.mintTurnMode = 2;
-  state.mblnTurning = true;
+  // Turning as the learner starts it: the timer runs and the view presets are off.
+  StartTurning(c);
+  StartTurning(c);
   state.mblnThirdAngle = true;
   w.dialogFileName = QStringLiteral("/data/old.nbo");
   w.answers = {A::Yes, A::No};
@@ -190,6 +192,10 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   EXPECT_FALSE(state.mblnModified);
   EXPECT_FALSE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 0);
+  EXPECT_TRUE(w.runningTimers.isEmpty());
+  for (const char* preset : {"cmdFrontView", "cmdTopView", "cmdSideView", "cmdEqualAngleView"})
+    EXPECT_TRUE(w.IsEnabled(QString::fromLatin1(preset))) << preset;
+  EXPECT_EQ(w.explanation, QString());
   EXPECT_FALSE(state.mblnThirdAngle);
   EXPECT_TRUE(state.mblnDrawMode);
   EXPECT_EQ(state.mintUnitLength, 5);
