@@ -114,13 +114,13 @@ constexpr std::array<PictureRow, 13> kPictureRows{{
 }};
 
 constexpr std::array<KeyRow, 13> kGeneralKeyRows{{
-    {kVkF1 + 1, Unshifted<Magnify>, Unshifted<Reduce>, nullptr},
-    {kVkF1 + 2, GlideKey<kFrontView>, JumpKey<kFrontView>, nullptr},
-    {kVkF1 + 3, GlideKey<kTopView>, JumpKey<kTopView>, nullptr},
-    {kVkF1 + 4, GlideKey<kSideView>, JumpKey<kSideView>, nullptr},
-    {kVkF1 + 5, GlideKey<kIsometricView>, JumpKey<kIsometricView>, nullptr},
-    AnyShift(kVkF1 + 6, Unshifted<ToggleThirdAngle>),
-    AnyShift(kVkF1 + 7, Unshifted<ToggleDrawMode>),
+    {kVkF2, Unshifted<Magnify>, Unshifted<Reduce>, nullptr},
+    {kVkF3, GlideKey<kFrontView>, JumpKey<kFrontView>, nullptr},
+    {kVkF4, GlideKey<kTopView>, JumpKey<kTopView>, nullptr},
+    {kVkF5, GlideKey<kSideView>, JumpKey<kSideView>, nullptr},
+    {kVkF6, GlideKey<kIsometricView>, JumpKey<kIsometricView>, nullptr},
+    AnyShift(kVkF7, Unshifted<ToggleThirdAngle>),
+    AnyShift(kVkF8, Unshifted<ToggleDrawMode>),
     AnyShift(kVkUp, Unshifted<VerticalAngleUp>),
     AnyShift(kVkDown, Unshifted<VerticalAngleDown>),
     AnyShift(kVkRight, Unshifted<HorizontalAngleUp>),

@@ -6,11 +6,11 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
+#include "shell/status_bar.h"
 #include "shell/window.h"
 #include "view/renderer.h"
 
 namespace {
-constexpr char kCaption[] = "立体ヌボロ for Windows Ver3.1";
 const char* const kViewBoxes[] = {"picFrontView", "picTopVIew", "picSideView"};
 
 QString CommandButton(int index) { return QStringLiteral("command1(%1)").arg(index); }
@@ -77,7 +77,7 @@ void SetUpMainWindow(Window& w) {
   w.SetClientSize(QSize(640, 450));
   w.CentreOnScreen();
   w.SetKeyPreview(true);
-  w.SetTitle(QString::fromUtf8(kCaption));
+  w.SetTitle(kBaseTitle.toString());
 }
 
 void SetUpDrawingArea(Window& w) {

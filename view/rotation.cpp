@@ -8,7 +8,6 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "shell/window.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 #include "view/view_commands.h"
 
@@ -47,8 +46,7 @@ void TurnTick(Context& c) {
     case 4: s.mintAngleV = TickDown(s.mintAngleV); break;
     default: break;
   }
-  ComputeView(s);
-  RedrawFigure(s, c.window);
+  TransformAndRedraw(c);
 }
 
 void StopTurning(Context& c) {

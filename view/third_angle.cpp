@@ -8,7 +8,6 @@
 #include "figure/numeric.h"
 #include "shell/window.h"
 #include "shell/window_layout.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 #include "view/view_commands.h"
 
@@ -50,16 +49,14 @@ void SwitchOn(Context& c) {
   w.RepaintCanvas(kBackBuffer);
   PlayTurnSound(w);
   w.SetExplanationText(kThirdAngleText.toString());
-  ComputeView(c.state);
-  RedrawFigure(c.state, w);
+  TransformAndRedraw(c);
 }
 
 void SwitchOff(Context& c) {
   c.state.mblnThirdAngle = false;
   PlaceBoth(c.window, FullPictureRect(c.window));
   ShowViewBoxes(c.window, false);
-  ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
+  TransformAndRedraw(c);
 }
 }  // namespace
 

@@ -111,7 +111,7 @@ TEST_F(DrawMode, DoorsRunTheirOperations) {
       {[&] { KeyDown(c, t, 'O', 3); }, {0, 0, 0}},
   };
   state.mblnDrawMode = false;
-  KeyDown(c, t, kVkF1 + 7, 6);  // F8 with any modifiers
+  KeyDown(c, t, kVkF8, 6);  // F8 with any modifiers
   ASSERT_TRUE(state.mblnDrawMode);
   for (size_t i = 0; i < std::size(doors); ++i) {
     SetRef(4, {40, 40, 40});
@@ -134,6 +134,6 @@ TEST_F(DrawMode, DoorsRunTheirOperations) {
   ToolbarClick(c, t, u"cmdDrawFig");
   MenuClick(c, t, u"mnuDraw");
   EXPECT_TRUE(state.mblnDrawMode);
-  KeyDown(c, t, kVkF1 + 7, 0);
+  KeyDown(c, t, kVkF8, 0);
   EXPECT_FALSE(state.mblnDrawMode);
 }

@@ -9,8 +9,8 @@
 
 #include "fake_context.h"
 #include "shell/startup.h"
-#include "view/rotation.h"
 #include "test_main_window.h"
+#include "view/rotation.h"
 
 namespace {
 using A = MessageAnswer;
