@@ -21,8 +21,8 @@ void ToggleDrawMode(Context& c) {
   const bool on = !c.state.mblnDrawMode;
   c.state.mblnDrawMode = on;
   c.window.SetFigureBackground(on ? kWhite : kDarkGreen);
-  for (int i = 4; i <= 12; ++i) c.window.SetEnabled(QStringLiteral("command1(%1)").arg(i), on);
-  c.window.SetEnabled(QStringLiteral("cmdNewFig"), on);
+  for (int i = 4; i <= 12; ++i) c.window.SetEnabled(Command1(i), on);
+  c.window.SetEnabled(Control::cmdNewFig, on);
   // Switching off says nothing: the draw-mode text stays until the panel is next emptied.
   if (on) c.window.SetExplanationText(kDrawModeText.toString());
   TransformAndRedraw(c);

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include "construction/controls.h"
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "shell/window.h"
@@ -12,12 +11,13 @@
 #include "view/view_commands.h"
 
 namespace {
-const QString kTimer = QStringLiteral("TurningTimer");
+constexpr Control kTimer = Control::TurningTimer;
 
-// Toolbar positions 15 to 18: the four view presets.
+// The four view presets on the toolbar.
 void EnablePresetButtons(Window& w, bool on) {
-  for (int position = 15; position <= 18; ++position)
-    w.SetEnabled(QString::fromLatin1(kToolbar[position - 1].key), on);
+  for (Control key :
+       {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView, Control::cmdEqualAngleView})
+    w.SetEnabled(key, on);
 }
 
 // Unlike the single steps, downward ticks wrap every angle below 5, negative ones included.

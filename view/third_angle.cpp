@@ -12,11 +12,11 @@
 #include "view/view_commands.h"
 
 namespace {
-const QString kFigBox = QStringLiteral("picFigBox");
-const QString kBackBuffer = QStringLiteral("picbkgFigBox");
-const QString kFrontBox = QStringLiteral("picFrontView");
-const QString kTopBox = QStringLiteral("picTopVIew");
-const QString kSideBox = QStringLiteral("picSideView");
+constexpr Control kFigBox = Control::picFigBox;
+constexpr Control kBackBuffer = Control::picbkgFigBox;
+constexpr Control kFrontBox = Control::picFrontView;
+constexpr Control kTopBox = Control::picTopVIew;
+constexpr Control kSideBox = Control::picSideView;
 
 void PlaceBoth(Window& w, const QRect& r) {
   w.Place(kBackBuffer, r);
@@ -24,11 +24,11 @@ void PlaceBoth(Window& w, const QRect& r) {
 }
 
 void ShowViewBoxes(Window& w, bool on) {
-  for (const QString& box : {kFrontBox, kSideBox, kTopBox}) w.SetVisible(box, on);
+  for (Control box : {kFrontBox, kSideBox, kTopBox}) w.SetVisible(box, on);
 }
 
 // Glides to a view and keeps what the live canvas shows, at the front-view canvas's size.
-void CaptureView(Context& c, ViewAngles view, const QString& box) {
+void CaptureView(Context& c, ViewAngles view, Control box) {
   GoToView(c, view.h, view.v);
   c.window.CopyFigureBoxTo(box, c.window.Placement(kFrontBox).size());
   c.window.RepaintCanvas(box);
@@ -63,7 +63,7 @@ void SwitchOff(Context& c) {
 QRect FullPictureRect(const Window& w) {
   const ScreenProfile* profile = &kScreenProfiles[0];
   for (const ScreenProfile& p : kScreenProfiles) {
-    if (w.IsChecked(QString::fromLatin1(p.menuItem))) profile = &p;
+    if (w.IsChecked(p.menuItem)) profile = &p;
   }
   const float tb = static_cast<float>(w.ToolbarHeight());
   const float sb = static_cast<float>(w.StatusBarHeight());

@@ -98,7 +98,7 @@ TEST_F(Quitting, SettingsThatCannotBeKeptAreToldBeforeTheEnd) {
 using QuitDoors = StartedWindow;
 TEST_F(QuitDoors, EveryWayOutAsksFirst) {
   const std::function<void()> doors[] = {
-      [&] { window.MenuItem(QStringLiteral("mnuFin"))->trigger(); },
+      [&] { window.MenuItem(Control::mnuFin)->trigger(); },
       [&] { window.ToolbarButton(1)->trigger(); },
       [&] { window.close(); },
   };
@@ -130,14 +130,14 @@ TEST_F(Quitting, ShiftEscAsksFirstAndStopsTheRotationAfterADecline) {
   watching.state = &state;
   Context wc{state, watching, watchman};
   state.mblnTurning = true;
-  watching.SetTimerRunning(QStringLiteral("TurningTimer"), true);
+  watching.SetTimerRunning(Control::TurningTimer, true);
   watching.answers = {A::Cancel};
   KeyDown(wc, MainDispatchTables(), 27, 1);
   ASSERT_EQ(watching.messages.size(), 1u);
   EXPECT_EQ(watching.messages[0].text, kSure);
   EXPECT_TRUE(watching.turningWhenAsked);
   EXPECT_FALSE(state.mblnTurning);
-  EXPECT_FALSE(watching.runningTimers.contains(QStringLiteral("TurningTimer")));
+  EXPECT_FALSE(watching.runningTimers.contains(Control::TurningTimer));
   EXPECT_FALSE(watching.calls.contains(QStringLiteral("EndProgram")));
 }
 
@@ -158,7 +158,7 @@ TEST_F(Quitting, NewFigureAnsweredNoChangesNothing) {
 
 // Yes resets the figure and the view and nothing more: limits, data folder and draw mode stay.
 TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
-  w.checked.insert(QStringLiteral("mnuNormalSize"));
+  w.checked.insert(Control::mnuNormalSize);
   state.msngLineX[0] = 50;
   state.msngLineX[2] = 100;
   state.mintLineCount = 1;
@@ -192,9 +192,10 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   EXPECT_FALSE(state.mblnModified);
   EXPECT_FALSE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 0);
-  EXPECT_TRUE(w.runningTimers.isEmpty());
-  for (const char* preset : {"cmdFrontView", "cmdTopView", "cmdSideView", "cmdEqualAngleView"})
-    EXPECT_TRUE(w.IsEnabled(QString::fromLatin1(preset))) << preset;
+  EXPECT_TRUE(w.runningTimers.empty());
+  for (Control preset :
+       {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView, Control::cmdEqualAngleView})
+    EXPECT_TRUE(w.IsEnabled(preset)) << ControlName(preset);
   EXPECT_EQ(w.explanation, QString());
   EXPECT_FALSE(state.mblnThirdAngle);
   EXPECT_TRUE(state.mblnDrawMode);
