@@ -23,8 +23,8 @@ struct BenchWindow {
   explicit BenchWindow(AppState& s) : window(s) {
     window.LoadMainWindow();
     window.SetClientSize(QSize(1024, 738));
-    window.Place(QStringLiteral("picbkgFigBox"), kLargeCanvas);
-    window.Place(QStringLiteral("picFigBox"), kLargeCanvas);
+    window.Place(Control::picbkgFigBox, kLargeCanvas);
+    window.Place(Control::picFigBox, kLargeCanvas);
     window.show();
     QApplication::processEvents();
   }

@@ -38,7 +38,7 @@ class LargeLayout {
     QApplication::processEvents();
     ComputeView(state);
   }
-  QRect Canvas() const { return window.Placement(QStringLiteral("picFigBox")); }
+  QRect Canvas() const { return window.Placement(Control::picFigBox); }
 
   AppState state;
   FrmNuboWin window;

@@ -1,110 +1,85 @@
-// The main window's controls as data: the menu tree, the toolbar positions and the picture buttons.
+// The main window's controls as typed ids: menu items, toolbar keys, picture buttons, canvases, timers.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <span>
 
-enum class MenuKind { TopLevel, Item, Submenu, Separator };
+struct Context;
+using Operation = void (*)(Context&);
 
-struct MenuEntry {
-  const char* name;
-  const char* caption;  // with "&" before the access letter
-  int level;            // 0 for the menu bar itself, 1 below it, 2 in a submenu
-  MenuKind kind;
+// Named as the window's design names them; the order is the menu tree's, then the toolbar's from the
+// left, then the picture buttons by index.
+// clang-format off
+enum class Control : uint8_t {
+  mnuFile, mnuFileLoad, mnuFileSave, mnuSep, mnuFin,
+  mnuEdit, mnuDraw, mnuNewFig, hifun4, mnuCopy, mnuColorCopy, mnuMonoCopy,
+  mnuView, mnuContinuousTurn, mnuSep2, mnuFrontView, mnuTopView, mnuSideView, mnuEqualAngleView, haifun,
+  mnuThirdAngleProjectionMethod,
+  mnuOption, mnuDifficulty, mnuBeginner, mnuMidClass, mnuSenior, hifun3, mnuOtherOption, hifun,
+  mnuWiindowSize, mnuNormalSize, mnuExpansion1, mnuExpansion2, mnuHifun2, mnuDrawEnabled, mnuSaveEnabled,
+  mnuHiFun, mnuDataPath,
+  mnuHelp, mnuHelpCall, mnuShowVersion,
+
+  cmdFin, cmdFigLoad, cmdFigSave, cmdDrawFig, cmdNewFig, cmdMagnify, cmdReduce, cmdContinuousTurn, cmdESC,
+  cmdFrontView, cmdTopView, cmdSideView, cmdEqualAngleView, cmdThirdAngleProjectionMethod,
+
+  command1_0, command1_1, command1_2, command1_3, command1_4, command1_5, command1_6, command1_7,
+  command1_8, command1_9, command1_10, command1_11, command1_12,
+
+  picFigBox, picbkgFigBox, picFrontView, picTopVIew, picSideView, picSecondaryTools,
+
+  TurningTimer, Watchman, WatchExplanation,
+};
+// clang-format on
+inline constexpr int kControlCount = static_cast<int>(Control::WatchExplanation) + 1;
+
+// The control array command1, by index. Buttons 1 and 2 are crossed with respect to their arrows.
+// clang-format off
+enum class PictureButton : int16_t {
+  VerticalUp, HorizontalUp, HorizontalDown, VerticalDown,
+  XPlus, XMinus, YPlus, YMinus, ZPlus, ZMinus,
+  TakeBack, Enter, Origin,
+};
+// clang-format on
+inline constexpr int kPictureButtonCount = 13;
+
+constexpr Control Command1(PictureButton b) {
+  return static_cast<Control>(static_cast<int>(Control::command1_0) + static_cast<int>(b));
+}
+constexpr Control Command1(int index) { return Command1(static_cast<PictureButton>(index)); }
+
+enum class ControlKind : uint8_t {
+  TopLevel,
+  Item,
+  Submenu,
+  Separator,
+  ToolbarKey,
+  PictureButton,
+  Canvas,
+  Timer
+};
+
+struct ControlRow {
+  Control id;
+  Operation run = nullptr;
+  const char* name = "";  // the design name: object name and icon
+  ControlKind kind = ControlKind::Item;
+  // Menus: with "&" before the access letter. Toolbar keys and picture buttons show icons only: their
+  // tooltip or spoken name.
+  const char* caption = "";
+  int place = 0;  // menus: 0 the bar, 1 below it, 2 in a submenu; toolbar: position 1..19 from the left
   const char* shortcut = "";  // "Ctrl+L"
   bool checkable = false;
 };
 
-inline constexpr std::array<MenuEntry, 41> kMenuTree{{
-    {"mnuFile", "ファイル(&F)", 0, MenuKind::TopLevel},
-    {"mnuFileLoad", "読込み(&L)", 1, MenuKind::Item, "Ctrl+L"},
-    {"mnuFileSave", "保存", 1, MenuKind::Item, "Ctrl+S"},
-    {"mnuSep", "", 1, MenuKind::Separator},
-    {"mnuFin", "終了", 1, MenuKind::Item},
-    {"mnuEdit", "編集(&E)", 0, MenuKind::TopLevel},
-    {"mnuDraw", "作図", 1, MenuKind::Item},
-    {"mnuNewFig", "新規図面", 1, MenuKind::Item},
-    {"hifun4", "", 1, MenuKind::Separator},
-    {"mnuCopy", "コピー", 1, MenuKind::Submenu},
-    {"mnuColorCopy", "カラーでコピー", 2, MenuKind::Item},
-    {"mnuMonoCopy", "モノクロでコピー", 2, MenuKind::Item},
-    {"mnuView", "表示(&V)", 0, MenuKind::TopLevel},
-    {"mnuContinuousTurn", "連続回転表示", 1, MenuKind::Item},
-    {"mnuSep2", "", 1, MenuKind::Separator},
-    {"mnuFrontView", "正面図", 1, MenuKind::Item},
-    {"mnuTopView", "平面図", 1, MenuKind::Item},
-    {"mnuSideView", "右側面図", 1, MenuKind::Item},
-    {"mnuEqualAngleView", "等角図", 1, MenuKind::Item},
-    {"haifun", "", 1, MenuKind::Separator},
-    {"mnuThirdAngleProjectionMethod", "三角法表示", 1, MenuKind::Item},
-    {"mnuOption", "オプション(&O)", 0, MenuKind::TopLevel},
-    {"mnuDifficulty", "操作の難易度", 1, MenuKind::Submenu},
-    {"mnuBeginner", "初級", 2, MenuKind::Item, "", true},
-    {"mnuMidClass", "中級", 2, MenuKind::Item, "", true},
-    {"mnuSenior", "上級", 2, MenuKind::Item, "", true},
-    {"hifun3", "", 2, MenuKind::Separator},
-    {"mnuOtherOption", "さらに細かい設定", 2, MenuKind::Item},
-    {"hifun", "", 1, MenuKind::Separator},
-    {"mnuWiindowSize", "画面の大きさ", 1, MenuKind::Submenu},
-    {"mnuNormalSize", "ノーマル(640×480)", 2, MenuKind::Item, "", true},
-    {"mnuExpansion1", "拡張１(800×600)", 2, MenuKind::Item, "", true},
-    {"mnuExpansion2", "拡張２(1024×768)", 2, MenuKind::Item, "", true},
-    {"mnuHifun2", "", 1, MenuKind::Separator},
-    {"mnuDrawEnabled", "作図を許可", 1, MenuKind::Item, "", true},
-    {"mnuSaveEnabled", "データの保存を許可", 1, MenuKind::Item, "", true},
-    {"mnuHiFun", "", 1, MenuKind::Separator},
-    {"mnuDataPath", "データの保存場所変更", 1, MenuKind::Item},
-    {"mnuHelp", "ヘルプ(&H)", 0, MenuKind::TopLevel},
-    {"mnuHelpCall", "ヘルプみー！", 1, MenuKind::Item},
-    {"mnuShowVersion", "バージョン情報", 1, MenuKind::Item},
-}};
+// Every control in id order, with what it runs in the program.
+std::span<const ControlRow> ControlTable();
+inline const ControlRow& RowOf(Control id) { return ControlTable()[static_cast<size_t>(id)]; }
+inline const char* ControlName(Control id) { return RowOf(id).name; }
 
-// Toolbar positions 1..19 from the left, separators counted; a separator has no key.
-struct ToolbarEntry {
-  const char* key;
-  const char* tooltip;
-};
+inline constexpr int kToolbarPositions = 19;
 
-inline constexpr std::array<ToolbarEntry, 19> kToolbar{{
-    {"cmdFin", "立体ヌボロの終了"},
-    {nullptr, nullptr},
-    {"cmdFigLoad", "図形データの読み込み"},
-    {"cmdFigSave", "図形データの保存"},
-    {nullptr, nullptr},
-    {"cmdDrawFig", "作図モードと通常モードの切り替えボタン"},
-    {"cmdNewFig", "今までの図を消して新しい図を描く"},
-    {nullptr, nullptr},
-    {"cmdMagnify", "図を大きくする"},
-    {"cmdReduce", "図を小さくする"},
-    {nullptr, nullptr},
-    {"cmdContinuousTurn", "図を回転し続けさせる"},
-    {"cmdESC", "回転を止める"},
-    {nullptr, nullptr},
-    {"cmdFrontView", "正面図を表示"},
-    {"cmdTopView", "平面図を表示"},
-    {"cmdSideView", "右側面図を表示"},
-    {"cmdEqualAngleView", "等角図を表示"},
-    {"cmdThirdAngleProjectionMethod", "三角法で図形を表示します。"},
-}};
-
-inline constexpr int kPictureButtonCount = 13;
-
-// What each picture button does, in words: the buttons show only icons, so screen readers speak these.
-inline constexpr std::array<const char*, kPictureButtonCount> kPictureButtonNames{{
-    "縦の角度を＋5°",
-    "横の角度を＋5°",
-    "横の角度を－5°",
-    "縦の角度を－5°",
-    "ポインタを＋Ｘへ",
-    "ポインタを－Ｘへ",
-    "ポインタを＋Ｙへ",
-    "ポインタを－Ｙへ",
-    "ポインタを＋Ｚへ",
-    "ポインタを－Ｚへ",
-    "取り消し",
-    "点を決める",
-    "ポインタを原点へ",
-}};
-
-// Icon size of picture button `index` in pixels: the two big ones are 48, the rest 32.
-constexpr int PictureButtonIconSize(int index) { return index == 11 || index == 12 ? 48 : 32; }
+// Icon size of a picture button in pixels: the two big ones are 48, the rest 32.
+constexpr int PictureButtonIconSize(PictureButton b) {
+  return b == PictureButton::Enter || b == PictureButton::Origin ? 48 : 32;
+}

@@ -13,7 +13,14 @@ const Row* Find(std::span<const Row> rows, const Key& key, Match match) {
   return nullptr;
 }
 
-bool NameIs(const char* name, QStringView text) { return QLatin1String(name) == text; }
+const ControlRow* RowFor(std::span<const ControlRow> rows, Control id) {
+  return Find(rows, id, [](const ControlRow& r, Control i) { return r.id == i; });
+}
+
+void Run(Context& c, std::span<const ControlRow> rows, Control id) {
+  const ControlRow* row = RowFor(rows, id);
+  if (row && row->run) row->run(c);
+}
 
 void RunKey(Context& c, std::span<const KeyRow> rows, int16_t key, int16_t shift) {
   const KeyRow* row = Find(rows, key, [](const KeyRow& r, int16_t k) { return r.key == k; });
@@ -23,25 +30,12 @@ void RunKey(Context& c, std::span<const KeyRow> rows, int16_t key, int16_t shift
 }
 }  // namespace
 
-void MenuClick(Context& c, const DispatchTables& t, QStringView item) {
-  if (!c.window.IsEnabled(item.toString())) return;
-  const MenuRow* row = Find(t.menu, item, [](const MenuRow& r, QStringView i) { return NameIs(r.item, i); });
-  if (row && row->run) row->run(c);
+void Click(Context& c, const DispatchTables& t, Control control) {
+  if (c.window.IsEnabled(control)) Run(c, t.controls, control);
 }
 
-void ToolbarClick(Context& c, const DispatchTables& t, QStringView key) {
-  if (!c.window.IsEnabled(key.toString())) return;
-  const ToolbarRow* row =
-      Find(t.toolbar, key, [](const ToolbarRow& r, QStringView k) { return NameIs(r.key, k); });
-  if (row && row->run) row->run(c);
-}
-
-void PictureButtonClick(Context& c, const DispatchTables& t, int16_t index) {
-  if (c.window.IsEnabled(QStringLiteral("command1(%1)").arg(index))) {
-    const PictureRow* row =
-        Find(t.pictureButtons, index, [](const PictureRow& r, int16_t i) { return r.index == i; });
-    if (row && row->run) row->run(c);
-  }
+void PictureButtonClick(Context& c, const DispatchTables& t, PictureButton button) {
+  if (c.window.IsEnabled(Command1(button))) Run(c, t.controls, Command1(button));
   c.window.FocusFigureBox();
 }
 
@@ -57,8 +51,4 @@ void CloseRequest(Context& c, const DispatchTables& t) {
   if (t.closeRequest) t.closeRequest(c);
 }
 
-void TimerTick(Context& c, const DispatchTables& t, QStringView timer) {
-  const TimerRow* row =
-      Find(t.timers, timer, [](const TimerRow& r, QStringView n) { return NameIs(r.timer, n); });
-  if (row && row->run) row->run(c);
-}
+void TimerTick(Context& c, const DispatchTables& t, Control timer) { Run(c, t.controls, timer); }

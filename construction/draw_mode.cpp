@@ -6,7 +6,6 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "shell/window.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 
 namespace {
@@ -16,22 +15,17 @@ constexpr QStringView kDrawModeText =
 
 // The point the pointer keys move: the line-end pointer while a line start is held.
 int MovingPoint(const AppState& s) { return s.mblnNoLineStart ? 4 : 5; }
-
-void Redraw(Context& c) {
-  ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
-}
 }  // namespace
 
 void ToggleDrawMode(Context& c) {
   const bool on = !c.state.mblnDrawMode;
   c.state.mblnDrawMode = on;
   c.window.SetFigureBackground(on ? kWhite : kDarkGreen);
-  for (int i = 4; i <= 12; ++i) c.window.SetEnabled(QStringLiteral("command1(%1)").arg(i), on);
-  c.window.SetEnabled(QStringLiteral("cmdNewFig"), on);
+  for (int i = 4; i <= 12; ++i) c.window.SetEnabled(Command1(i), on);
+  c.window.SetEnabled(Control::cmdNewFig, on);
   // Switching off says nothing: the draw-mode text stays until the panel is next emptied.
   if (on) c.window.SetExplanationText(kDrawModeText.toString());
-  Redraw(c);
+  TransformAndRedraw(c);
 }
 
 void StepAlongAxis(Context& c, Axis axis, int16_t shift) {
@@ -42,12 +36,12 @@ void StepAlongAxis(Context& c, Axis axis, int16_t shift) {
   const float candidate = v + step;
   // Refused whole, never shortened to the limit; a refused step still redraws.
   if (candidate >= 0 && candidate <= s.mintMaxSize) v = candidate;
-  Redraw(c);
+  TransformAndRedraw(c);
 }
 
 void PointerToOrigin(Context& c) {
   AppState& s = c.state;
   const int i = MovingPoint(s);
   s.msngRefX[i] = s.msngRefY[i] = s.msngRefZ[i] = 0;
-  Redraw(c);
+  TransformAndRedraw(c);
 }

@@ -7,7 +7,6 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "shell/window.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 
 namespace {
@@ -26,11 +25,9 @@ void SetEntry(AppState& s, int i, Point p) {
   s.msngLineX[i] = p.x, s.msngLineY[i] = p.y, s.msngLineZ[i] = p.z;
 }
 
-int Lines(const AppState& s) { return std::clamp<int>(s.mintLineCount, 0, kMaxLines); }
-
 // The first line joining p and q in either direction, 0 when there is none.
 int FindLine(const AppState& s, Point p, Point q) {
-  for (int k = 1; k <= Lines(s); ++k) {
+  for (int k = 1; k <= LineCount(s); ++k) {
     const Point a = Entry(s, 2 * k - 1), b = Entry(s, 2 * k);
     if ((a == p && b == q) || (a == q && b == p)) return k;
   }
@@ -39,7 +36,7 @@ int FindLine(const AppState& s, Point p, Point q) {
 
 // Later lines move down by one, keeping their order and direction.
 void RemoveLine(AppState& s, int k) {
-  const int n = Lines(s);
+  const int n = LineCount(s);
   for (int i = 2 * k - 1; i <= 2 * n - 2; ++i) SetEntry(s, i, Entry(s, i + 2));
   s.mintLineCount = static_cast<int16_t>(n - 1);
 }
@@ -53,7 +50,7 @@ void EndLine(Context& c, int16_t shift) {
   if (k > 0 && shift == 1) {
     RemoveLine(s, k);
   } else if (k == 0 && shift == 0 && p != q) {
-    const int n = Lines(s);
+    const int n = LineCount(s);
     if (n < kMaxLines) {
       SetEntry(s, 2 * n + 1, p);
       SetEntry(s, 2 * n + 2, q);
@@ -68,11 +65,6 @@ void EndLine(Context& c, int16_t shift) {
   SetRef(s, 4, q);
   UpdateFigureCentre(s);
 }
-
-void Redraw(Context& c) {
-  ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
-}
 }  // namespace
 
 void EnterPoint(Context& c, int16_t shift) {
@@ -84,13 +76,13 @@ void EnterPoint(Context& c, int16_t shift) {
   } else {
     EndLine(c, shift);
   }
-  Redraw(c);
+  TransformAndRedraw(c);
 }
 
 void TakeBack(Context& c) {
   AppState& s = c.state;
   if (s.mblnNoLineStart) {
-    const int n = std::max(Lines(s) - 1, 0);
+    const int n = std::max(LineCount(s) - 1, 0);
     s.mintLineCount = static_cast<int16_t>(n);
     if (n == 0) {
       SetRef(s, 4, {});
@@ -102,5 +94,5 @@ void TakeBack(Context& c) {
     EnterPoint(c, 1);
   }
   UpdateFigureCentre(s);
-  Redraw(c);
+  TransformAndRedraw(c);
 }

@@ -1,8 +1,6 @@
 // Start-up values of the shared state and the figure-centre rule.
 #include "figure/app_state.h"
 
-#include <algorithm>
-
 #include "figure/numeric.h"
 
 void InitialiseApplicationState(AppState& s) {
@@ -36,8 +34,7 @@ namespace {
 // A double keeps the running maximum: loaded coordinates may lie far beyond 16 bits.
 float CentreOf(const CoordArray& axis, int lineCount) {
   double max = 0;
-  // Clamped like the transform and the renderer, so no count reads past the last entry.
-  const int last = 2 * std::clamp(lineCount, 0, kMaxLines);
+  const int last = 2 * lineCount;
   for (int i = 1; i <= last; ++i) {
     if (max < axis[i]) max = RoundHalfEven(axis[i]);
   }
@@ -46,7 +43,7 @@ float CentreOf(const CoordArray& axis, int lineCount) {
 }  // namespace
 
 void UpdateFigureCentre(AppState& s) {
-  s.msngLineX[0] = CentreOf(s.msngLineX, s.mintLineCount);
-  s.msngLineY[0] = CentreOf(s.msngLineY, s.mintLineCount);
-  s.msngLineZ[0] = CentreOf(s.msngLineZ, s.mintLineCount);
+  s.msngLineX[0] = CentreOf(s.msngLineX, LineCount(s));
+  s.msngLineY[0] = CentreOf(s.msngLineY, LineCount(s));
+  s.msngLineZ[0] = CentreOf(s.msngLineZ, LineCount(s));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -38,6 +39,9 @@ struct AppState {
   bool mblnThirdAngle = false;
   bool mblnColorDraw = true;
 };
+
+// The lines the figure holds: a count from a file or a slip is never trusted past the arrays.
+inline int LineCount(const AppState& s) { return std::clamp<int>(s.mintLineCount, 0, kMaxLines); }
 
 void InitialiseApplicationState(AppState& s);
 // What a new figure starts from: no lines, the start-up view and zoom, pointers at the origin, pen up,

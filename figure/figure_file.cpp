@@ -123,7 +123,7 @@ bool ParseFigureFile(const QByteArray& bytes, FigureData& out, QString& error) {
 QByteArray FigureFileBytes(const AppState& s) {
   static const QByteArray trailer =
       QByteArray(QStringEncoder(kCodec)(QString::fromUtf8(kFigureTrailer))) + "\r\n";
-  const int n = std::clamp<int>(s.mintLineCount, 0, kMaxLines);
+  const int n = LineCount(s);
   // Room for every number at its longest; the text is written in place and cut to length once.
   QByteArray out(qsizetype{2 * n + 1} * (3 * kMaxFileNumberChars + 2) + kMaxFileNumberChars + trailer.size(),
                  Qt::Uninitialized);

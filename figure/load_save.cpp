@@ -11,7 +11,6 @@
 #include "shell/quit.h"
 #include "shell/status_bar.h"
 #include "shell/window.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 #include "view/third_angle.h"
 
@@ -65,8 +64,7 @@ bool LoadChosenFigure(Context& c, const QString& path, QString& error) {
   SetZoomFromCentre(c.state);
   c.state.mblnModified = false;
   PointerToOrigin(c);
-  ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
+  TransformAndRedraw(c);
   c.window.SetExplanationText(path);
   if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
   return true;
@@ -95,6 +93,5 @@ void SaveFigure(Context& c) {
       return;
     }
   }
-  ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
+  TransformAndRedraw(c);
 }

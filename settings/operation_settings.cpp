@@ -10,26 +10,26 @@
 #include "shell/window_layout.h"
 
 namespace {
-const char* const kDrawControls[] = {"cmdDrawFig", "mnuDraw", "mnuDifficulty"};
-const char* const kSaveControls[] = {"cmdFigSave", "mnuFileSave"};
+constexpr Control kDrawControls[] = {Control::cmdDrawFig, Control::mnuDraw, Control::mnuDifficulty};
+constexpr Control kSaveControls[] = {Control::cmdFigSave, Control::mnuFileSave};
 
 QString Name(const char* n) { return QString::fromLatin1(n); }
 
 template <size_t N>
-void SetPermission(Window& w, const char* item, const char* const (&controls)[N], bool on) {
-  w.SetChecked(Name(item), on);
-  for (const char* c : controls) w.SetEnabled(Name(c), on);
+void SetPermission(Window& w, Control item, const Control (&controls)[N], bool on) {
+  w.SetChecked(item, on);
+  for (Control c : controls) w.SetEnabled(c, on);
 }
 
 void TickLevel(Context& c, int level) {
-  for (int i = 0; i < 3; ++i) c.window.SetChecked(Name(kDifficultyLevels[i].menuItem), i == level);
+  for (int i = 0; i < 3; ++i) c.window.SetChecked(kDifficultyLevels[i].menuItem, i == level);
   c.state.mintMaxSize = kDifficultyLevels[level].maxSize;
   c.state.mintUnitLength = kDifficultyLevels[level].unitLength;
 }
 
 // The index of the ticked item of a group of three, the last one when none of the first two is.
-int TickedOfThree(Window& w, const char* first, const char* second) {
-  return w.IsChecked(Name(first)) ? 0 : w.IsChecked(Name(second)) ? 1 : 2;
+int TickedOfThree(Window& w, Control first, Control second) {
+  return w.IsChecked(first) ? 0 : w.IsChecked(second) ? 1 : 2;
 }
 
 std::optional<QString> Stored(SettingsStore& store, const char* key) {
@@ -67,32 +67,32 @@ std::optional<bool> StoredBoolean(const QString& text) {
 
 std::optional<int> TickedLevel(Context& c) {
   for (int i = 0; i < 3; ++i) {
-    if (c.window.IsChecked(Name(kDifficultyLevels[i].menuItem))) return i;
+    if (c.window.IsChecked(kDifficultyLevels[i].menuItem)) return i;
   }
   return std::nullopt;
 }
 
 void SetLevel(Context& c, int level) {
-  if (level < 0 || level > 2 || c.window.IsChecked(Name(kDifficultyLevels[level].menuItem))) return;
+  if (level < 0 || level > 2 || c.window.IsChecked(kDifficultyLevels[level].menuItem)) return;
   TickLevel(c, level);
 }
 
 void ToggleDrawPermission(Context& c) {
-  SetPermission(c.window, "mnuDrawEnabled", kDrawControls,
-                !c.window.IsChecked(QStringLiteral("mnuDrawEnabled")));
+  SetPermission(c.window, Control::mnuDrawEnabled, kDrawControls,
+                !c.window.IsChecked(Control::mnuDrawEnabled));
 }
 
 void ToggleSavePermission(Context& c) {
-  SetPermission(c.window, "mnuSaveEnabled", kSaveControls,
-                !c.window.IsChecked(QStringLiteral("mnuSaveEnabled")));
+  SetPermission(c.window, Control::mnuSaveEnabled, kSaveControls,
+                !c.window.IsChecked(Control::mnuSaveEnabled));
 }
 
 void ReadSettings(Context& c, SettingsStore& store) {
   if (const auto level = StoredChoice(store, "Difficulty")) TickLevel(c, *level);
   if (const auto size = StoredChoice(store, "ScreenSize"))
     ApplyScreenLayout(c, FittingScreenSize(static_cast<int16_t>(*size), c.window.ScreenSize()));
-  SetPermission(c.window, "mnuDrawEnabled", kDrawControls, StoredFlag(store, "DrawEnabled"));
-  SetPermission(c.window, "mnuSaveEnabled", kSaveControls, StoredFlag(store, "SaveEnabled"));
+  SetPermission(c.window, Control::mnuDrawEnabled, kDrawControls, StoredFlag(store, "DrawEnabled"));
+  SetPermission(c.window, Control::mnuSaveEnabled, kSaveControls, StoredFlag(store, "SaveEnabled"));
   // An empty folder would send the file dialogs wherever the process happens to be.
   const QString dataPath = Stored(store, "DataPath").value_or(QString());
   c.state.mstrDataPath = dataPath.trimmed().isEmpty() ? QStringLiteral("./data") : dataPath;
@@ -100,15 +100,15 @@ void ReadSettings(Context& c, SettingsStore& store) {
 
 void StoreSettings(Context& c, SettingsStore& store) {
   const QString section = Name(kSettingsSection);
-  const auto flag = [&](const char* item) {
-    return c.window.IsChecked(Name(item)) ? QStringLiteral("True") : QStringLiteral("False");
+  const auto flag = [&](Control item) {
+    return c.window.IsChecked(item) ? QStringLiteral("True") : QStringLiteral("False");
   };
   store.Write(section, QStringLiteral("Difficulty"),
-              QString::number(TickedOfThree(c.window, "mnuBeginner", "mnuMidClass")));
+              QString::number(TickedOfThree(c.window, Control::mnuBeginner, Control::mnuMidClass)));
   store.Write(section, QStringLiteral("ScreenSize"),
-              QString::number(TickedOfThree(c.window, "mnuNormalSize", "mnuExpansion1")));
-  store.Write(section, QStringLiteral("DrawEnabled"), flag("mnuDrawEnabled"));
-  store.Write(section, QStringLiteral("SaveEnabled"), flag("mnuSaveEnabled"));
+              QString::number(TickedOfThree(c.window, Control::mnuNormalSize, Control::mnuExpansion1)));
+  store.Write(section, QStringLiteral("DrawEnabled"), flag(Control::mnuDrawEnabled));
+  store.Write(section, QStringLiteral("SaveEnabled"), flag(Control::mnuSaveEnabled));
   store.Write(section, QStringLiteral("DataPath"), c.state.mstrDataPath);
   // The program ends right after this; settings lost without a word would surprise the teacher next time.
   if (!store.Sync())

@@ -6,20 +6,22 @@
 #include <cstdint>
 #include <optional>
 
+#include "construction/controls.h"
+
 struct Context;
 class SettingsStore;
 
 struct DifficultyLevel {
-  const char* menuItem;
+  Control menuItem;
   int16_t maxSize;     // mintMaxSize, mm
   int16_t unitLength;  // mintUnitLength, mm
 };
 
 // Indexed by the stored "Difficulty" value.
 inline constexpr std::array<DifficultyLevel, 3> kDifficultyLevels{{
-    {"mnuBeginner", 100, 20},
-    {"mnuMidClass", 100, 10},
-    {"mnuSenior", 200, 10},
+    {Control::mnuBeginner, 100, 20},
+    {Control::mnuMidClass, 100, 10},
+    {Control::mnuSenior, 200, 10},
 }};
 
 inline constexpr char kSettingsApplication[] = "立体ヌボロforWin";

@@ -10,7 +10,6 @@
 #include "figure/numeric.h"
 #include "settings/operation_settings.h"
 #include "shell/window.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 
 namespace {
@@ -51,6 +50,5 @@ void ApplyOtherOptions(Context& c, const OtherOptionValues& v) {
                           QStringLiteral("かくにんします"), MessageButtons::Ok, MessageIcon::Exclamation});
   }
   ResetReferencePoints(s);
-  ComputeView(s);
-  RedrawFigure(s, c.window);
+  TransformAndRedraw(c);
 }

@@ -10,9 +10,9 @@
 namespace {
 void CopyPicture(Context& c, bool colour) {
   Window& w = c.window;
-  const int16_t remembered = w.IsChecked(QStringLiteral("mnuNormalSize"))   ? 0
-                             : w.IsChecked(QStringLiteral("mnuExpansion1")) ? 1
-                                                                            : 2;
+  const int16_t remembered = w.IsChecked(Control::mnuNormalSize)   ? 0
+                             : w.IsChecked(Control::mnuExpansion1) ? 1
+                                                                   : 2;
   // The normal layout also hides the three views, so only a copy at the normal size can be refused.
   if (remembered != 0) ApplyScreenLayout(c, 0);
   if (c.state.mblnThirdAngle) {

@@ -33,9 +33,9 @@
 #include "shell/wood_panel.h"
 
 namespace {
-PictureBox* NewCanvas(QWidget* parent, const char* name) {
+PictureBox* NewCanvas(QWidget* parent, Control id) {
   auto* box = new PictureBox(parent);
-  box->setObjectName(QString::fromLatin1(name));
+  box->setObjectName(QString::fromLatin1(ControlName(id)));
   box->SetBackground(kDarkGreen);
   return box;
 }
@@ -58,12 +58,14 @@ void FrmNuboWin::LoadMainWindow() {
   loaded_ = true;
   BuildMenus();
   BuildToolbar();
-  picFigBox = NewCanvas(client_, "picFigBox");
-  picFrontView = NewCanvas(client_, "picFrontView");
-  picTopVIew = NewCanvas(client_, "picTopVIew");
-  picSideView = NewCanvas(client_, "picSideView");
-  for (PictureBox* box : {picFigBox, picFrontView, picTopVIew, picSideView})
-    controls_.insert(box->objectName(), box);
+  picFigBox = NewCanvas(client_, Control::picFigBox);
+  picFrontView = NewCanvas(client_, Control::picFrontView);
+  picTopVIew = NewCanvas(client_, Control::picTopVIew);
+  picSideView = NewCanvas(client_, Control::picSideView);
+  Keep(Control::picFigBox, picFigBox);
+  Keep(Control::picFrontView, picFrontView);
+  Keep(Control::picTopVIew, picTopVIew);
+  Keep(Control::picSideView, picSideView);
   // Screen readers name the canvases by what they show.
   picFigBox->setAccessibleName(QStringLiteral("図形"));
   picFrontView->setAccessibleName(QStringLiteral("正面図"));
@@ -82,9 +84,10 @@ FrmNuboWin::~FrmNuboWin() {
   delete help_;
 }
 
-QObject* FrmNuboWin::Control(const QString& name) const { return controls_.value(name); }
+QObject* FrmNuboWin::ControlObject(Control id) const { return controls_[static_cast<size_t>(id)]; }
+void FrmNuboWin::Keep(Control id, QObject* object) { controls_[static_cast<size_t>(id)] = object; }
 
-QAction* FrmNuboWin::MenuItem(const QString& name) const { return qobject_cast<QAction*>(Control(name)); }
+QAction* FrmNuboWin::MenuItem(Control item) const { return qobject_cast<QAction*>(ControlObject(item)); }
 
 void FrmNuboWin::DrawFigure(const DisplayList& list) {
   picbkgFigBox.Rasterise(list);
@@ -114,46 +117,46 @@ QString FrmNuboWin::OwnFiguresFolder() {
   return QDir().mkpath(folder) ? folder : QString();
 }
 
-void FrmNuboWin::SetEnabled(const QString& control, bool on) {
-  QObject* c = Control(control);
+void FrmNuboWin::SetEnabled(Control control, bool on) {
+  QObject* c = ControlObject(control);
   if (auto* a = qobject_cast<QAction*>(c))
     a->setEnabled(on);
   else if (auto* w = qobject_cast<QWidget*>(c))
     w->setEnabled(on);
 }
 
-bool FrmNuboWin::IsEnabled(const QString& control) const {
-  QObject* c = Control(control);
+bool FrmNuboWin::IsEnabled(Control control) const {
+  QObject* c = ControlObject(control);
   if (auto* a = qobject_cast<QAction*>(c)) return a->isEnabled();
   if (auto* w = qobject_cast<QWidget*>(c)) return w->isEnabled();
   return true;
 }
 
-void FrmNuboWin::SetChecked(const QString& menuItem, bool on) {
-  if (!checked_.contains(menuItem)) return;
-  checked_[menuItem] = on;
+void FrmNuboWin::SetChecked(Control menuItem, bool on) {
+  if (!RowOf(menuItem).checkable) return;
+  checked_[static_cast<size_t>(menuItem)] = on;
   MenuItem(menuItem)->setChecked(on);
 }
 
-bool FrmNuboWin::IsChecked(const QString& menuItem) const { return checked_.value(menuItem); }
+bool FrmNuboWin::IsChecked(Control menuItem) const { return checked_[static_cast<size_t>(menuItem)]; }
 
-void FrmNuboWin::SetVisible(const QString& control, bool on) {
-  if (auto* w = qobject_cast<QWidget*>(Control(control))) w->setVisible(on);
+void FrmNuboWin::SetVisible(Control control, bool on) {
+  if (auto* w = qobject_cast<QWidget*>(ControlObject(control))) w->setVisible(on);
 }
 
-void FrmNuboWin::Place(const QString& control, const QRect& rect) {
-  if (control == u"picbkgFigBox") {
+void FrmNuboWin::Place(Control control, const QRect& rect) {
+  if (control == Control::picbkgFigBox) {
     backBufferRect_ = rect;
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     picbkgFigBox.Resize(rect.size(), s ? s->devicePixelRatio() : 1.0);
-  } else if (auto* w = qobject_cast<QWidget*>(Control(control))) {
+  } else if (auto* w = qobject_cast<QWidget*>(ControlObject(control))) {
     w->setGeometry(rect);
   }
 }
 
-QRect FrmNuboWin::Placement(const QString& control) const {
-  if (control == u"picbkgFigBox") return backBufferRect_;
-  auto* w = qobject_cast<QWidget*>(Control(control));
+QRect FrmNuboWin::Placement(Control control) const {
+  if (control == Control::picbkgFigBox) return backBufferRect_;
+  auto* w = qobject_cast<QWidget*>(ControlObject(control));
   return w ? w->geometry() : QRect();
 }
 
@@ -209,15 +212,15 @@ void FrmNuboWin::SetPanelWidths(int explanation, int angle) {
 
 QString FrmNuboWin::DialogFileName() const { return dialogFileName_; }
 
-void FrmNuboWin::SetTimerInterval(const QString& timer, int milliseconds) {
-  auto* t = qobject_cast<QTimer*>(Control(timer));
+void FrmNuboWin::SetTimerInterval(Control timer, int milliseconds) {
+  auto* t = qobject_cast<QTimer*>(ControlObject(timer));
   if (!t) return;
   t->setInterval(milliseconds);
   if (t->property("designRunning").toBool() && milliseconds > 0 && !t->isActive()) t->start();
 }
 
-void FrmNuboWin::SetTimerRunning(const QString& timer, bool running) {
-  auto* t = qobject_cast<QTimer*>(Control(timer));
+void FrmNuboWin::SetTimerRunning(Control timer, bool running) {
+  auto* t = qobject_cast<QTimer*>(ControlObject(timer));
   if (!t) return;
   t->setProperty("designRunning", running);
   running && t->interval() > 0 ? t->start() : t->stop();
@@ -321,13 +324,14 @@ void FrmNuboWin::closeEvent(QCloseEvent* event) {
 }
 
 // View glides and the three-view display.
-void FrmNuboWin::CopyFigureBoxTo(const QString& canvas, const QSize& size) {
-  if (auto* box = qobject_cast<PictureBox*>(Control(canvas))) box->BlockCopyFrom(picFigBox->Picture(), size);
+void FrmNuboWin::CopyFigureBoxTo(Control canvas, const QSize& size) {
+  if (auto* box = qobject_cast<PictureBox*>(ControlObject(canvas)))
+    box->BlockCopyFrom(picFigBox->Picture(), size);
 }
 
-void FrmNuboWin::RepaintCanvas(const QString& canvas) {
+void FrmNuboWin::RepaintCanvas(Control canvas) {
   // The back buffer is never on screen: nothing to repaint.
-  if (auto* box = qobject_cast<PictureBox*>(Control(canvas))) box->repaint();
+  if (auto* box = qobject_cast<PictureBox*>(ControlObject(canvas))) box->repaint();
 }
 
 void FrmNuboWin::AwaitGlideFrame() {

@@ -46,13 +46,13 @@ class FrmNuboWin : public QMainWindow, public Window {
   QString ProgramFolder() const override;
   // The documents folder's "立体ヌボロ".
   QString OwnFiguresFolder() override;
-  void SetEnabled(const QString& control, bool on) override;
-  bool IsEnabled(const QString& control) const override;
-  void SetChecked(const QString& menuItem, bool on) override;
-  bool IsChecked(const QString& menuItem) const override;
-  void SetVisible(const QString& control, bool on) override;
-  void Place(const QString& control, const QRect& rect) override;
-  QRect Placement(const QString& control) const override;
+  void SetEnabled(Control control, bool on) override;
+  bool IsEnabled(Control control) const override;
+  void SetChecked(Control menuItem, bool on) override;
+  bool IsChecked(Control menuItem) const override;
+  void SetVisible(Control control, bool on) override;
+  void Place(Control control, const QRect& rect) override;
+  QRect Placement(Control control) const override;
   void SetClientSize(const QSize& size) override;
   void CentreOnScreen() override;
   QSize ScreenSize() const override;
@@ -64,8 +64,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   void SetAngleText(const QString& text) override;
   void SetPanelWidths(int explanation, int angle) override;
   QString DialogFileName() const override;
-  void SetTimerInterval(const QString& timer, int milliseconds) override;
-  void SetTimerRunning(const QString& timer, bool running) override;
+  void SetTimerInterval(Control timer, int milliseconds) override;
+  void SetTimerRunning(Control timer, bool running) override;
   void SetKeyPreview(bool on) override;
   void ProcessPendingEvents() override;
   void FocusFigureBox() override;
@@ -90,7 +90,7 @@ class FrmNuboWin : public QMainWindow, public Window {
   // Toolbar button by its position 1..19, separators counted.
   QAction* ToolbarButton(int position) const { return toolbarPositions_.at(position - 1); }
   QToolButton* PictureButton(int index) const { return command1_.at(index); }
-  QAction* MenuItem(const QString& name) const;
+  QAction* MenuItem(Control item) const;
   FrmAbout* About() const { return frmAbout_; }
   HelpViewer* Help() const { return help_; }
   bool KeyPreview() const { return keyPreview_; }
@@ -119,7 +119,9 @@ class FrmNuboWin : public QMainWindow, public Window {
   void BuildStatusBar();
   void BuildTimers();
   void LayOutBars();
-  QObject* Control(const QString& name) const;
+  QObject* ControlObject(Control id) const;
+  void Keep(Control id, QObject* object);
+  size_t IndexOf(const QObject* control) const;
 
   AppState& state_;
   WatchmanState watchman_;
@@ -127,8 +129,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   const DispatchTables* tables_ = &MainDispatchTables();
   WavePlayer* sound_ = nullptr;
   QWidget* client_ = nullptr;
-  QHash<QString, QObject*> controls_;
-  QHash<QString, bool> checked_;
+  std::array<QObject*, kControlCount> controls_{};
+  std::array<bool, kControlCount> checked_{};
   std::array<QAction*, 19> toolbarPositions_{};
   std::array<QToolButton*, 13> command1_{};
   QRect backBufferRect_;
@@ -143,8 +145,8 @@ class FrmNuboWin : public QMainWindow, public Window {
 
   // View glides and the three-view display.
  public:
-  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override;
-  void RepaintCanvas(const QString& canvas) override;
+  void CopyFigureBoxTo(Control canvas, const QSize& size) override;
+  void RepaintCanvas(Control canvas) override;
   void AwaitGlideFrame() override;
   void PresentGlideFrame() override;
   using Clock = std::chrono::steady_clock;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 #include "construction/controls.h"
@@ -20,56 +21,64 @@
 namespace {
 QIcon DesignIcon(const QString& name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(name)); }
 
+QString Name(const ControlRow& row) { return QString::fromLatin1(row.name); }
+
 // Timers as designed: interval, and whether they run from the start.
 struct TimerDesign {
-  const char* name;
+  Control id;
   int interval;
   bool running;
 };
 constexpr TimerDesign kTimers[] = {
-    {"TurningTimer", 100, false},
-    {"Watchman", 500, true},
-    {"WatchExplanation", 0, true},  // fires only once start-up gives it an interval
+    {Control::TurningTimer, 100, false},
+    {Control::Watchman, 500, true},
+    {Control::WatchExplanation, 0, true},  // fires only once start-up gives it an interval
 };
 }  // namespace
 
 void FrmNuboWin::BuildMenus() {
   std::vector<QMenu*> open;  // the menu at each level while walking the tree
-  for (const MenuEntry& e : kMenuTree) {
-    const QString name = QString::fromLatin1(e.name);
+  for (const ControlRow& e : ControlTable()) {
+    if (e.kind > ControlKind::Separator) continue;
+    const QString name = Name(e);
     const QString caption = QString::fromUtf8(e.caption);
-    open.resize(e.level);
-    if (e.kind == MenuKind::TopLevel || e.kind == MenuKind::Submenu) {
-      QMenu* menu = e.level == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
+    const Control id = e.id;
+    open.resize(e.place);
+    if (e.kind == ControlKind::TopLevel || e.kind == ControlKind::Submenu) {
+      QMenu* menu = e.place == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
       menu->setObjectName(name);
       menu->menuAction()->setObjectName(name);
-      controls_.insert(name, menu->menuAction());
+      Keep(id, menu->menuAction());
       open.push_back(menu);
       continue;
     }
     QAction* action =
-        e.kind == MenuKind::Separator ? open.back()->addSeparator() : open.back()->addAction(caption);
+        e.kind == ControlKind::Separator ? open.back()->addSeparator() : open.back()->addAction(caption);
     action->setObjectName(name);
-    controls_.insert(name, action);
-    if (e.kind == MenuKind::Separator) continue;
+    Keep(id, action);
+    if (e.kind == ControlKind::Separator) continue;
     if (*e.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
     if (e.checkable) {
       // Marked as designed; start-up sets the real marks.
       action->setCheckable(true);
       action->setChecked(true);
-      checked_.insert(name, true);
+      checked_[static_cast<size_t>(id)] = true;
     }
-    connect(action, &QAction::triggered, this, [this, name, action] {
+    connect(action, &QAction::triggered, this, [this, id, action] {
       // The marks are the operations' to set: a click does not move them by itself, in a group neither.
       if (QActionGroup* group = action->actionGroup()) {
-        for (QAction* member : group->actions()) member->setChecked(checked_.value(member->objectName()));
+        for (QAction* member : group->actions()) member->setChecked(checked_[IndexOf(member)]);
       } else if (action->isCheckable()) {
-        action->setChecked(checked_.value(name));
+        action->setChecked(checked_[static_cast<size_t>(id)]);
       }
-      MenuClick(context_, *tables_, name);
+      Click(context_, *tables_, id);
     });
   }
   GroupOneOfThree();
+}
+
+size_t FrmNuboWin::IndexOf(const QObject* control) const {
+  return static_cast<size_t>(std::find(controls_.begin(), controls_.end(), control) - controls_.begin());
 }
 
 // The one-of-three choices show the platform's radio marks; which one is ticked stays in checked_.
@@ -78,7 +87,7 @@ void FrmNuboWin::GroupOneOfThree() {
     auto* g = new QActionGroup(this);
     // Exclusive marks but no forced tick: the operations untick one item before ticking the next.
     g->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const auto& row : rows) g->addAction(MenuItem(QString::fromLatin1(row.menuItem)));
+    for (const auto& row : rows) g->addAction(MenuItem(row.menuItem));
   };
   group(kDifficultyLevels);
   group(kScreenProfiles);
@@ -91,44 +100,49 @@ void FrmNuboWin::BuildToolbar() {
   tlbToolBar->setFloatable(false);
   tlbToolBar->setIconSize(QSize(32, 32));
   tlbToolBar->setFocusPolicy(Qt::NoFocus);
-  for (size_t i = 0; i < kToolbar.size(); ++i) {
-    const ToolbarEntry& e = kToolbar[i];
-    if (!e.key) {
+  std::array<const ControlRow*, kToolbarPositions> keys{};
+  for (const ControlRow& e : ControlTable()) {
+    if (e.kind == ControlKind::ToolbarKey) keys.at(e.place - 1) = &e;
+  }
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (!keys[i]) {
       toolbarPositions_[i] = tlbToolBar->addSeparator();
       continue;
     }
-    const QString key = QString::fromLatin1(e.key);
+    const ControlRow& e = *keys[i];
     // The image list: images 1 to 14 belong to the keyed buttons in order.
-    imglstToolBar.append(DesignIcon(key));
+    imglstToolBar.append(DesignIcon(Name(e)));
     // The tooltip doubles as the caption that screen readers speak; the bar shows icons only.
-    QAction* button = tlbToolBar->addAction(imglstToolBar.last(), QString::fromUtf8(e.tooltip));
-    button->setObjectName(key);
-    button->setToolTip(QString::fromUtf8(e.tooltip));
-    controls_.insert(key, button);
+    QAction* button = tlbToolBar->addAction(imglstToolBar.last(), QString::fromUtf8(e.caption));
+    button->setObjectName(Name(e));
+    button->setToolTip(QString::fromUtf8(e.caption));
+    Keep(e.id, button);
     toolbarPositions_[i] = button;
-    connect(button, &QAction::triggered, this, [this, key] { ToolbarClick(context_, *tables_, key); });
+    connect(button, &QAction::triggered, this, [this, id = e.id] { Click(context_, *tables_, id); });
   }
   for (QToolButton* b : tlbToolBar->findChildren<QToolButton*>()) b->setFocusPolicy(Qt::NoFocus);
 }
 
 void FrmNuboWin::BuildPictureButtons() {
   picSecondaryTools = new WoodPanel(client_);
-  picSecondaryTools->setObjectName(QStringLiteral("picSecondaryTools"));
-  controls_.insert(QStringLiteral("picSecondaryTools"), picSecondaryTools);
+  picSecondaryTools->setObjectName(QString::fromLatin1(ControlName(Control::picSecondaryTools)));
+  Keep(Control::picSecondaryTools, picSecondaryTools);
   for (int i = 0; i < kPictureButtonCount; ++i) {
+    const auto index = static_cast<::PictureButton>(i);
+    const ControlRow& e = RowOf(Command1(index));
     auto* button = new QToolButton(picSecondaryTools);
-    const QString name = QStringLiteral("command1(%1)").arg(i);
-    button->setObjectName(name);
-    button->setIcon(DesignIcon(QStringLiteral("command1_%1").arg(i)));
-    const int size = PictureButtonIconSize(i);
+    button->setObjectName(Name(e));
+    // The icon file has the index after an underscore, not in brackets.
+    button->setIcon(DesignIcon(Name(e).replace(u'(', u'_').remove(u')')));
+    const int size = PictureButtonIconSize(index);
     button->setIconSize(QSize(size, size));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    button->setAccessibleName(QString::fromUtf8(kPictureButtonNames[i]));
+    button->setAccessibleName(QString::fromUtf8(e.caption));
     button->setFocusPolicy(Qt::NoFocus);
-    controls_.insert(name, button);
+    Keep(e.id, button);
     command1_[i] = button;
     connect(button, &QToolButton::clicked, this,
-            [this, i] { PictureButtonClick(context_, *tables_, static_cast<int16_t>(i)); });
+            [this, index] { PictureButtonClick(context_, *tables_, index); });
   }
 }
 
@@ -155,12 +169,11 @@ void FrmNuboWin::BuildStatusBar() {
 void FrmNuboWin::BuildTimers() {
   for (const TimerDesign& t : kTimers) {
     auto* timer = new QTimer(this);
-    const QString name = QString::fromLatin1(t.name);
-    timer->setObjectName(name);
+    timer->setObjectName(QString::fromLatin1(ControlName(t.id)));
     timer->setInterval(t.interval);
     timer->setProperty("designRunning", t.running);
     if (t.running && t.interval > 0) timer->start();
-    controls_.insert(name, timer);
-    connect(timer, &QTimer::timeout, this, [this, name] { TimerTick(context_, *tables_, name); });
+    Keep(t.id, timer);
+    connect(timer, &QTimer::timeout, this, [this, id = t.id] { TimerTick(context_, *tables_, id); });
   }
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "construction/controls.h"
 #include "view/display_list.h"
 
 class SettingsStore;
@@ -28,8 +29,6 @@ struct Message {
   MessageIcon icon = MessageIcon::None;
 };
 
-// Controls are addressed by their names: menu items ("mnuFileSave"), toolbar keys ("cmdFigSave"),
-// picture buttons ("command1(4)"), canvases ("picFigBox"), the panel "picSecondaryTools", timers.
 class Window {
  public:
   virtual ~Window() = default;
@@ -55,14 +54,14 @@ class Window {
   virtual void LoadMainWindow() = 0;
 
   // Controls.
-  virtual void SetEnabled(const QString& control, bool on) = 0;
-  virtual bool IsEnabled(const QString& control) const = 0;
-  virtual void SetChecked(const QString& menuItem, bool on) = 0;
-  virtual bool IsChecked(const QString& menuItem) const = 0;
-  virtual void SetVisible(const QString& control, bool on) = 0;
+  virtual void SetEnabled(Control control, bool on) = 0;
+  virtual bool IsEnabled(Control control) const = 0;
+  virtual void SetChecked(Control menuItem, bool on) = 0;
+  virtual bool IsChecked(Control menuItem) const = 0;
+  virtual void SetVisible(Control control, bool on) = 0;
   // Position and size in the client area, in device-independent pixels.
-  virtual void Place(const QString& control, const QRect& rect) = 0;
-  virtual QRect Placement(const QString& control) const = 0;
+  virtual void Place(Control control, const QRect& rect) = 0;
+  virtual QRect Placement(Control control) const = 0;
 
   // The window itself and the screen it is on.
   virtual void SetClientSize(const QSize& size) = 0;
@@ -81,8 +80,8 @@ class Window {
   // The file name held by the open/save dialog: the figure file last loaded or saved.
   virtual QString DialogFileName() const = 0;
 
-  virtual void SetTimerInterval(const QString& timer, int milliseconds) = 0;
-  virtual void SetTimerRunning(const QString& timer, bool running) = 0;
+  virtual void SetTimerInterval(Control timer, int milliseconds) = 0;
+  virtual void SetTimerRunning(Control timer, bool running) = 0;
 
   // Key preview: while on, the window sees every key-down before the focused control.
   virtual void SetKeyPreview(bool on) = 0;
@@ -118,8 +117,8 @@ class Window {
   virtual void SetFigureBackground(Rgb colour) = 0;
   // View glides and the three-view display.
   // Copies the display canvas's picture, from its top-left corner, into a view canvas: `size` pixels.
-  virtual void CopyFigureBoxTo(const QString& canvas, const QSize& size) = 0;
-  virtual void RepaintCanvas(const QString& canvas) = 0;
+  virtual void CopyFigureBoxTo(Control canvas, const QSize& size) = 0;
+  virtual void RepaintCanvas(Control canvas) = 0;
   // Before drawing a glide frame: it will reach the screen no sooner than one display refresh after
   // the previous frame.
   virtual void AwaitGlideFrame() = 0;

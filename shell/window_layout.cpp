@@ -6,22 +6,20 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
+#include "shell/status_bar.h"
 #include "shell/window.h"
 #include "view/renderer.h"
 
 namespace {
-constexpr char kCaption[] = "立体ヌボロ for Windows Ver3.1";
-const char* const kViewBoxes[] = {"picFrontView", "picTopVIew", "picSideView"};
-
-QString CommandButton(int index) { return QStringLiteral("command1(%1)").arg(index); }
+constexpr Control kViewBoxes[] = {Control::picFrontView, Control::picTopVIew, Control::picSideView};
 
 void PlaceControls(Window& w, const ControlRects& r) {
-  w.Place(QStringLiteral("picbkgFigBox"), r.canvas);
-  w.Place(QStringLiteral("picFigBox"), r.canvas);
-  w.Place(QStringLiteral("picFrontView"), r.frontView);
-  w.Place(QStringLiteral("picTopVIew"), r.topView);
-  w.Place(QStringLiteral("picSideView"), r.sideView);
-  w.Place(QStringLiteral("picSecondaryTools"), r.panel);
+  w.Place(Control::picbkgFigBox, r.canvas);
+  w.Place(Control::picFigBox, r.canvas);
+  w.Place(Control::picFrontView, r.frontView);
+  w.Place(Control::picTopVIew, r.topView);
+  w.Place(Control::picSideView, r.sideView);
+  w.Place(Control::picSecondaryTools, r.panel);
   ArrangeCommandButtons(w);
   w.SetPanelWidths(r.canvas.width(), r.panel.width());
 }
@@ -77,47 +75,46 @@ void SetUpMainWindow(Window& w) {
   w.SetClientSize(QSize(640, 450));
   w.CentreOnScreen();
   w.SetKeyPreview(true);
-  w.SetTitle(QString::fromUtf8(kCaption));
+  w.SetTitle(kBaseTitle.toString());
 }
 
 void SetUpDrawingArea(Window& w) {
-  for (const char* box : kViewBoxes) w.SetVisible(QString::fromLatin1(box), false);
+  for (Control box : kViewBoxes) w.SetVisible(box, false);
   PlaceControls(w, LayoutFor(kScreenProfiles[0], w.ToolbarHeight(), w.StatusBarHeight(), true));
-  w.SetTimerInterval(QStringLiteral("WatchExplanation"), 10000);
-  w.SetTimerInterval(QStringLiteral("Watchman"), 500);
+  w.SetTimerInterval(Control::WatchExplanation, 10000);
+  w.SetTimerInterval(Control::Watchman, 500);
 }
 
 void SetInitialCommandState(Window& w) {
-  w.SetEnabled(QStringLiteral("mnuFileSave"), false);
-  w.SetEnabled(QStringLiteral("cmdFigSave"), false);
-  w.SetChecked(QStringLiteral("mnuSaveEnabled"), false);
-  w.SetEnabled(QStringLiteral("cmdNewFig"), false);
-  w.SetChecked(QStringLiteral("mnuBeginner"), true);
-  w.SetChecked(QStringLiteral("mnuMidClass"), false);
-  w.SetChecked(QStringLiteral("mnuSenior"), false);
-  for (int i = 0; i < 3; ++i) w.SetChecked(QString::fromLatin1(kScreenProfiles[i].menuItem), i == 0);
-  for (int i = 4; i <= 12; ++i) w.SetEnabled(CommandButton(i), false);
+  w.SetEnabled(Control::mnuFileSave, false);
+  w.SetEnabled(Control::cmdFigSave, false);
+  w.SetChecked(Control::mnuSaveEnabled, false);
+  w.SetEnabled(Control::cmdNewFig, false);
+  w.SetChecked(Control::mnuBeginner, true);
+  w.SetChecked(Control::mnuMidClass, false);
+  w.SetChecked(Control::mnuSenior, false);
+  for (int i = 0; i < 3; ++i) w.SetChecked(kScreenProfiles[i].menuItem, i == 0);
+  for (int i = 4; i <= 12; ++i) w.SetEnabled(Command1(i), false);
   const QSize screen = w.ScreenSize();
   const auto allowed = SizeItemsAllowed(screen.width(), screen.height());
-  for (int i = 0; i < 3; ++i) w.SetEnabled(QString::fromLatin1(kScreenProfiles[i].menuItem), allowed[i]);
+  for (int i = 0; i < 3; ++i) w.SetEnabled(kScreenProfiles[i].menuItem, allowed[i]);
 }
 
 void ArrangeCommandButtons(Window& w) {
-  const auto rects = CommandButtonRects(w.Placement(QStringLiteral("picSecondaryTools")).height());
-  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 10, 11}) w.Place(CommandButton(i), rects[i]);
+  const auto rects = CommandButtonRects(w.Placement(Control::picSecondaryTools).height());
+  for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 10, 11}) w.Place(Command1(i), rects[i]);
 }
 
 void ApplyScreenLayout(Context& c, int16_t screenSize) {
   if (screenSize < 0 || screenSize > 2) return;
   const ScreenProfile& p = kScreenProfiles[screenSize];
   Window& w = c.window;
-  for (const ScreenProfile& other : kScreenProfiles)
-    w.SetChecked(QString::fromLatin1(other.menuItem), &other == &p);
+  for (const ScreenProfile& other : kScreenProfiles) w.SetChecked(other.menuItem, &other == &p);
   w.EraseFigureBox();
   w.SetClientSize(QSize(p.width, p.height));
   w.CentreOnScreen();
   PlaceControls(w, LayoutFor(p, w.ToolbarHeight(), w.StatusBarHeight(), false));
-  for (const char* box : kViewBoxes) w.SetVisible(QString::fromLatin1(box), false);
+  for (Control box : kViewBoxes) w.SetVisible(box, false);
   c.state.mblnThirdAngle = false;
   RedrawFigure(c.state, w);
 }

@@ -6,19 +6,21 @@
 #include <array>
 #include <cstdint>
 
+#include "construction/controls.h"
+
 struct Context;
 class Window;
 
 struct ScreenProfile {
   int width, height;  // client area
   int canvasWidth;
-  const char* menuItem;
+  Control menuItem;
 };
 
 inline constexpr std::array<ScreenProfile, 3> kScreenProfiles{{
-    {640, 450, 488, "mnuNormalSize"},
-    {800, 570, 648, "mnuExpansion1"},
-    {1024, 738, 872, "mnuExpansion2"},
+    {640, 450, 488, Control::mnuNormalSize},
+    {800, 570, 648, Control::mnuExpansion1},
+    {1024, 738, 872, Control::mnuExpansion2},
 }};
 
 inline constexpr int kPanelWidth = 150;

@@ -2,15 +2,19 @@
 // scripts the answers of message boxes.
 #pragma once
 
-#include <QHash>
-#include <QSet>
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <map>
+#include <ostream>
+#include <set>
 #include <vector>
 
 #include "fake_settings.h"
 #include "shell/window.h"
+
+// Test messages name a control as the design does.
+inline std::ostream& operator<<(std::ostream& out, Control c) { return out << ControlName(c); }
 
 class FakeWindow : public Window {
  public:
@@ -44,19 +48,17 @@ class FakeWindow : public Window {
   QString OwnFiguresFolder() override { return ownFiguresFolder; }
 
   void LoadMainWindow() override { calls << QStringLiteral("LoadMainWindow"); }
-  void SetEnabled(const QString& c, bool on) override {
-    on ? (void)disabled.remove(c) : (void)disabled.insert(c);
+  void SetEnabled(Control c, bool on) override { on ? (void)disabled.erase(c) : (void)disabled.insert(c); }
+  bool IsEnabled(Control c) const override { return !disabled.contains(c); }
+  void SetChecked(Control c, bool on) override { on ? (void)checked.insert(c) : (void)checked.erase(c); }
+  bool IsChecked(Control c) const override { return checked.contains(c); }
+  void SetVisible(Control c, bool on) override { on ? (void)hidden.erase(c) : (void)hidden.insert(c); }
+  void Place(Control c, const QRect& r) override { placed[c] = r; }
+  QRect Placement(Control c) const override { return PlacedAt(c); }
+  QRect PlacedAt(Control c) const {
+    const auto at = placed.find(c);
+    return at == placed.end() ? QRect() : at->second;
   }
-  bool IsEnabled(const QString& c) const override { return !disabled.contains(c); }
-  void SetChecked(const QString& c, bool on) override {
-    on ? (void)checked.insert(c) : (void)checked.remove(c);
-  }
-  bool IsChecked(const QString& c) const override { return checked.contains(c); }
-  void SetVisible(const QString& c, bool on) override {
-    on ? (void)hidden.remove(c) : (void)hidden.insert(c);
-  }
-  void Place(const QString& c, const QRect& r) override { placed[c] = r; }
-  QRect Placement(const QString& c) const override { return placed.value(c); }
 
   void SetClientSize(const QSize& s) override { clientSize = s; }
   void CentreOnScreen() override { calls << QStringLiteral("CentreOnScreen"); }
@@ -71,9 +73,9 @@ class FakeWindow : public Window {
   void SetPanelWidths(int e, int a) override { panelWidths = {e, a}; }
   QString DialogFileName() const override { return dialogFileName; }
 
-  void SetTimerInterval(const QString& t, int ms) override { timerIntervals[t] = ms; }
-  void SetTimerRunning(const QString& t, bool on) override {
-    on ? (void)runningTimers.insert(t) : (void)runningTimers.remove(t);
+  void SetTimerInterval(Control t, int ms) override { timerIntervals[t] = ms; }
+  void SetTimerRunning(Control t, bool on) override {
+    on ? (void)runningTimers.insert(t) : (void)runningTimers.erase(t);
   }
 
   void SetKeyPreview(bool on) override { keyPreview = on; }
@@ -115,9 +117,9 @@ class FakeWindow : public Window {
   Rgb background = kDarkGreen;
   QString programFolder = QStringLiteral(".");
   QString ownFiguresFolder;  // none, unless a test gives one
-  QSet<QString> disabled, checked, hidden, runningTimers;
-  QHash<QString, QRect> placed;
-  QHash<QString, int> timerIntervals;
+  std::set<Control> disabled, checked, hidden, runningTimers;
+  std::map<Control, QRect> placed;
+  std::map<Control, int> timerIntervals;
   QSize clientSize, screen{1024, 768};
   int toolbarHeight = 28, statusBarHeight = 20;
   QString title, explanation, angleText, dialogFileName;
@@ -128,10 +130,15 @@ class FakeWindow : public Window {
   DataPathChoice dataPathChoice;
 
   // View glides and the three-view display.
-  void CopyFigureBoxTo(const QString& canvas, const QSize& size) override {
-    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3").arg(canvas).arg(size.width()).arg(size.height());
+  void CopyFigureBoxTo(Control canvas, const QSize& size) override {
+    calls << QStringLiteral("CopyFigureBoxTo %1 %2x%3")
+                 .arg(QString::fromLatin1(ControlName(canvas)))
+                 .arg(size.width())
+                 .arg(size.height());
   }
-  void RepaintCanvas(const QString& canvas) override { calls << QStringLiteral("RepaintCanvas ") + canvas; }
+  void RepaintCanvas(Control canvas) override {
+    calls << QStringLiteral("RepaintCanvas ") + QString::fromLatin1(ControlName(canvas));
+  }
   void AwaitGlideFrame() override { calls << QStringLiteral("AwaitGlideFrame"); }
   void PresentGlideFrame() override { calls << QStringLiteral("PresentGlideFrame"); }
 
@@ -154,8 +161,7 @@ class FakeWindow : public Window {
   }
   void SetDialogFileName(const QString& path) override { dialogFileName = path; }
   void PutFigureBoxOnClipboard() override {
-    clipboard.push_back(
-        {drawn.empty() ? DisplayList{} : drawn.back(), placed.value(QStringLiteral("picFigBox")).size()});
+    clipboard.push_back({drawn.empty() ? DisplayList{} : drawn.back(), PlacedAt(Control::picFigBox).size()});
     calls << QStringLiteral("PutFigureBoxOnClipboard");
   }
   std::optional<QString> RunFileDialog(const QString& mode, const QString& folder,

@@ -1,7 +1,6 @@
 // Turn about the vertical axis, tilt, project. Pi is 3.1415 on purpose: stored drawings depend on it.
 #include "view/compute_view.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "figure/app_state.h"
@@ -29,7 +28,7 @@ inline void Project(const Turn& t, float x, float y, float z, float& vx, float& 
 
 void ComputeView(AppState& s) {
   const Turn t = TurnFor(s.mintAngleH, s.mintAngleV);
-  const int last = 2 * std::clamp<int>(s.mintLineCount, 0, kMaxLines);
+  const int last = 2 * LineCount(s);
   for (int i = 0; i <= last; ++i) {
     Project(t, s.msngLineX[i], s.msngLineY[i], s.msngLineZ[i], s.msngViewLineX[i], s.msngViewLineY[i]);
   }

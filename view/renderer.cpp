@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
 #include "shell/window.h"
+#include "view/compute_view.h"
 
 namespace {
 ScalePrim ScaleFor(const AppState& s) {
@@ -46,7 +48,7 @@ QString CoordinateText(float x, float y, float z) {
 }
 
 DisplayList BuildRedrawList(const AppState& s, Rgb background) {
-  const int lines = std::clamp<int>(s.mintLineCount, 0, kMaxLines);
+  const int lines = LineCount(s);
   DisplayList list;
   list.reserve(lines + 12);
   list.push_back(ClearPrim{background});
@@ -70,6 +72,11 @@ DisplayList BuildRedrawList(const AppState& s, Rgb background) {
 void RedrawFigure(const AppState& s, Window& w) {
   w.DrawFigure(BuildRedrawList(s, w.FigureBackground()));
   PlayTurnSound(w);
+}
+
+void TransformAndRedraw(Context& c) {
+  ComputeView(c.state);
+  RedrawFigure(c.state, c.window);
 }
 
 void PlayTurnSound(Window& w) { w.PlayWave(QStringLiteral("./sound/turn.wav"), false); }

@@ -7,6 +7,7 @@
 
 struct AppState;
 class Window;
+struct Context;
 
 // Steps 1 to 6 of a redraw, for a back buffer whose current background is `background`.
 DisplayList BuildRedrawList(const AppState& s, Rgb background);
@@ -15,4 +16,6 @@ DisplayList BuildRedrawList(const AppState& s, Rgb background);
 QString CoordinateText(float x, float y, float z);
 
 void RedrawFigure(const AppState& s, Window& w);
+// How every operation that moves the figure or the view ends.
+void TransformAndRedraw(Context& c);
 void PlayTurnSound(Window& w);

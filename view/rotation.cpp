@@ -4,21 +4,20 @@
 
 #include <QString>
 
-#include "construction/controls.h"
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "shell/window.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 #include "view/view_commands.h"
 
 namespace {
-const QString kTimer = QStringLiteral("TurningTimer");
+constexpr Control kTimer = Control::TurningTimer;
 
-// Toolbar positions 15 to 18: the four view presets.
+// The four view presets on the toolbar.
 void EnablePresetButtons(Window& w, bool on) {
-  for (int position = 15; position <= 18; ++position)
-    w.SetEnabled(QString::fromLatin1(kToolbar[position - 1].key), on);
+  for (Control key :
+       {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView, Control::cmdEqualAngleView})
+    w.SetEnabled(key, on);
 }
 
 // Unlike the single steps, downward ticks wrap every angle below 5, negative ones included.
@@ -47,8 +46,7 @@ void TurnTick(Context& c) {
     case 4: s.mintAngleV = TickDown(s.mintAngleV); break;
     default: break;
   }
-  ComputeView(s);
-  RedrawFigure(s, c.window);
+  TransformAndRedraw(c);
 }
 
 void StopTurning(Context& c) {

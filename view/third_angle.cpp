@@ -8,16 +8,15 @@
 #include "figure/numeric.h"
 #include "shell/window.h"
 #include "shell/window_layout.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 #include "view/view_commands.h"
 
 namespace {
-const QString kFigBox = QStringLiteral("picFigBox");
-const QString kBackBuffer = QStringLiteral("picbkgFigBox");
-const QString kFrontBox = QStringLiteral("picFrontView");
-const QString kTopBox = QStringLiteral("picTopVIew");
-const QString kSideBox = QStringLiteral("picSideView");
+constexpr Control kFigBox = Control::picFigBox;
+constexpr Control kBackBuffer = Control::picbkgFigBox;
+constexpr Control kFrontBox = Control::picFrontView;
+constexpr Control kTopBox = Control::picTopVIew;
+constexpr Control kSideBox = Control::picSideView;
 
 void PlaceBoth(Window& w, const QRect& r) {
   w.Place(kBackBuffer, r);
@@ -25,11 +24,11 @@ void PlaceBoth(Window& w, const QRect& r) {
 }
 
 void ShowViewBoxes(Window& w, bool on) {
-  for (const QString& box : {kFrontBox, kSideBox, kTopBox}) w.SetVisible(box, on);
+  for (Control box : {kFrontBox, kSideBox, kTopBox}) w.SetVisible(box, on);
 }
 
 // Glides to a view and keeps what the live canvas shows, at the front-view canvas's size.
-void CaptureView(Context& c, ViewAngles view, const QString& box) {
+void CaptureView(Context& c, ViewAngles view, Control box) {
   GoToView(c, view.h, view.v);
   c.window.CopyFigureBoxTo(box, c.window.Placement(kFrontBox).size());
   c.window.RepaintCanvas(box);
@@ -50,23 +49,21 @@ void SwitchOn(Context& c) {
   w.RepaintCanvas(kBackBuffer);
   PlayTurnSound(w);
   w.SetExplanationText(kThirdAngleText.toString());
-  ComputeView(c.state);
-  RedrawFigure(c.state, w);
+  TransformAndRedraw(c);
 }
 
 void SwitchOff(Context& c) {
   c.state.mblnThirdAngle = false;
   PlaceBoth(c.window, FullPictureRect(c.window));
   ShowViewBoxes(c.window, false);
-  ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
+  TransformAndRedraw(c);
 }
 }  // namespace
 
 QRect FullPictureRect(const Window& w) {
   const ScreenProfile* profile = &kScreenProfiles[0];
   for (const ScreenProfile& p : kScreenProfiles) {
-    if (w.IsChecked(QString::fromLatin1(p.menuItem))) profile = &p;
+    if (w.IsChecked(p.menuItem)) profile = &p;
   }
   const float tb = static_cast<float>(w.ToolbarHeight());
   const float sb = static_cast<float>(w.StatusBarHeight());

@@ -6,15 +6,9 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "shell/window.h"
-#include "view/compute_view.h"
 #include "view/renderer.h"
 
 namespace {
-void TransformAndRedraw(Context& c) {
-  ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
-}
-
 int16_t StepToward(int16_t angle, int16_t target) {
   if (angle > target) return static_cast<int16_t>(angle - 5);
   if (angle < target) return static_cast<int16_t>(angle + 5);
@@ -30,6 +24,13 @@ int16_t AngleStepDown(int16_t angle) {
   if (angle - 5 < std::numeric_limits<int16_t>::min()) angle = static_cast<int16_t>(angle % 360);
   return static_cast<int16_t>(angle - 5);
 }
+
+namespace {
+void Step(Context& c, int16_t& angle, int16_t (*rule)(int16_t)) {
+  angle = rule(angle);
+  TransformAndRedraw(c);
+}
+}  // namespace
 
 void GoToView(Context& c, int16_t targetH, int16_t targetV) {
   AppState& s = c.state;
@@ -55,25 +56,10 @@ void SetView(Context& c, int16_t h, int16_t v) {
   TransformAndRedraw(c);
 }
 
-void VerticalAngleUp(Context& c) {
-  c.state.mintAngleV = AngleStepUp(c.state.mintAngleV);
-  TransformAndRedraw(c);
-}
-
-void VerticalAngleDown(Context& c) {
-  c.state.mintAngleV = AngleStepDown(c.state.mintAngleV);
-  TransformAndRedraw(c);
-}
-
-void HorizontalAngleUp(Context& c) {
-  c.state.mintAngleH = AngleStepUp(c.state.mintAngleH);
-  TransformAndRedraw(c);
-}
-
-void HorizontalAngleDown(Context& c) {
-  c.state.mintAngleH = AngleStepDown(c.state.mintAngleH);
-  TransformAndRedraw(c);
-}
+void VerticalAngleUp(Context& c) { Step(c, c.state.mintAngleV, AngleStepUp); }
+void VerticalAngleDown(Context& c) { Step(c, c.state.mintAngleV, AngleStepDown); }
+void HorizontalAngleUp(Context& c) { Step(c, c.state.mintAngleH, AngleStepUp); }
+void HorizontalAngleDown(Context& c) { Step(c, c.state.mintAngleH, AngleStepDown); }
 
 void Magnify(Context& c) {
   if (c.state.msngZoom <= 5.0) c.state.msngZoom = static_cast<float>(c.state.msngZoom * 1.1);

@@ -22,12 +22,13 @@ const KeyRow kDraw[] = {
     {'X', [](Context&, int16_t) { Log(QStringLiteral("x+")); },
      [](Context&, int16_t) { Log(QStringLiteral("x-")); }, nullptr},
 };
-const MenuRow kMenu[] = {{"mnuShowVersion", [](Context&) { Log(QStringLiteral("version")); }}};
-const ToolbarRow kToolbar[] = {{"cmdFin", [](Context&) { Log(QStringLiteral("fin")); }}};
-const PictureRow kButtons[] = {{4, [](Context&) { Log(QStringLiteral("button 4")); }}};
-const TimerRow kTimers[] = {{"Watchman", [](Context&) { Log(QStringLiteral("tick")); }}};
-const DispatchTables kTables{
-    kMenu, kToolbar, kButtons, kGeneral, kDraw, kTimers, [](Context&) { Log(QStringLiteral("close")); }};
+const ControlRow kControls[] = {
+    {Control::mnuShowVersion, [](Context&) { Log(QStringLiteral("version")); }},
+    {Control::cmdFin, [](Context&) { Log(QStringLiteral("fin")); }},
+    {Control::command1_4, [](Context&) { Log(QStringLiteral("button 4")); }},
+    {Control::Watchman, [](Context&) { Log(QStringLiteral("tick")); }},
+};
+const DispatchTables kTables{kControls, kGeneral, kDraw, [](Context&) { Log(QStringLiteral("close")); }};
 
 class Dispatch : public FakeContext {
  protected:
@@ -86,35 +87,33 @@ TEST_F(Dispatch, KeyPreviewIsOffWhileTheOperationAndPendingEventsRun) {
   EXPECT_EQ(w.calls.count(QStringLiteral("ProcessPendingEvents")), 2);
 }
 
-TEST_F(Dispatch, ClicksRunOnlyEnabledControlsWithAnExactKey) {
-  MenuClick(c, kTables, u"mnuShowVersion");
-  ToolbarClick(c, kTables, u"cmdFin");
-  ToolbarClick(c, kTables, u"CMDFIN");  // differs only in case
-  ToolbarClick(c, kTables, u"cmdfin");
-  MenuClick(c, kTables, u"mnuFile");  // a submenu header runs nothing
+TEST_F(Dispatch, ClicksRunOnlyEnabledControls) {
+  Click(c, kTables, Control::mnuShowVersion);
+  Click(c, kTables, Control::cmdFin);
+  Click(c, kTables, Control::mnuFile);  // a submenu header runs nothing
   EXPECT_EQ(log, (QStringList{"version", "fin"}));
 
   log.clear();
-  w.SetEnabled(QStringLiteral("mnuShowVersion"), false);
-  w.SetEnabled(QStringLiteral("cmdFin"), false);
-  MenuClick(c, kTables, u"mnuShowVersion");
-  ToolbarClick(c, kTables, u"cmdFin");
+  w.SetEnabled(Control::mnuShowVersion, false);
+  w.SetEnabled(Control::cmdFin, false);
+  Click(c, kTables, Control::mnuShowVersion);
+  Click(c, kTables, Control::cmdFin);
   EXPECT_TRUE(log.isEmpty());
 }
 
 TEST_F(Dispatch, PictureButtonsAlwaysGiveTheFocusBackToTheCanvas) {
-  PictureButtonClick(c, kTables, 4);
-  PictureButtonClick(c, kTables, 7);  // no row
-  w.SetEnabled(QStringLiteral("command1(4)"), false);
-  PictureButtonClick(c, kTables, 4);
+  PictureButtonClick(c, kTables, PictureButton::XPlus);
+  PictureButtonClick(c, kTables, PictureButton::YMinus);  // no row
+  w.SetEnabled(Control::command1_4, false);
+  PictureButtonClick(c, kTables, PictureButton::XPlus);
   EXPECT_EQ(log, QStringList{"button 4"});
   EXPECT_EQ(w.calls.count(QStringLiteral("FocusFigureBox")), 3);
 }
 
 TEST_F(Dispatch, CloseRequestAndTimersRunTheirRows) {
   CloseRequest(c, kTables);
-  TimerTick(c, kTables, u"Watchman");
-  TimerTick(c, kTables, u"TurningTimer");
+  TimerTick(c, kTables, Control::Watchman);
+  TimerTick(c, kTables, Control::TurningTimer);
   EXPECT_EQ(log, (QStringList{"close", "tick"}));
 }
 

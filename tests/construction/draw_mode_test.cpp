@@ -9,9 +9,9 @@
 namespace {
 bool DrawControlsEnabled(const Window& w, bool on) {
   for (int i = 4; i <= 12; ++i) {
-    if (w.IsEnabled(QStringLiteral("command1(%1)").arg(i)) != on) return false;
+    if (w.IsEnabled(Command1(i)) != on) return false;
   }
-  return w.IsEnabled(QStringLiteral("cmdNewFig")) == on;
+  return w.IsEnabled(Control::cmdNewFig) == on;
 }
 }  // namespace
 
@@ -99,19 +99,19 @@ TEST_F(DrawMode, OriginMovesOnlyTheMovingPoint) {
 TEST_F(DrawMode, DoorsRunTheirOperations) {
   const DispatchTables& t = MainDispatchTables();
   const std::pair<std::function<void()>, Xyz> doors[] = {
-      {[&] { PictureButtonClick(c, t, 4); }, {60, 40, 40}},
-      {[&] { PictureButtonClick(c, t, 5); }, {20, 40, 40}},
-      {[&] { PictureButtonClick(c, t, 6); }, {40, 60, 40}},
-      {[&] { PictureButtonClick(c, t, 7); }, {40, 20, 40}},
-      {[&] { PictureButtonClick(c, t, 8); }, {40, 40, 60}},
-      {[&] { PictureButtonClick(c, t, 9); }, {40, 40, 20}},
-      {[&] { PictureButtonClick(c, t, 12); }, {0, 0, 0}},
+      {[&] { PictureButtonClick(c, t, PictureButton::XPlus); }, {60, 40, 40}},
+      {[&] { PictureButtonClick(c, t, PictureButton::XMinus); }, {20, 40, 40}},
+      {[&] { PictureButtonClick(c, t, PictureButton::YPlus); }, {40, 60, 40}},
+      {[&] { PictureButtonClick(c, t, PictureButton::YMinus); }, {40, 20, 40}},
+      {[&] { PictureButtonClick(c, t, PictureButton::ZPlus); }, {40, 40, 60}},
+      {[&] { PictureButtonClick(c, t, PictureButton::ZMinus); }, {40, 40, 20}},
+      {[&] { PictureButtonClick(c, t, PictureButton::Origin); }, {0, 0, 0}},
       {[&] { KeyDown(c, t, 'X', 2); }, {60, 40, 40}},
       {[&] { KeyDown(c, t, 'Z', 4); }, {40, 40, 60}},
       {[&] { KeyDown(c, t, 'O', 3); }, {0, 0, 0}},
   };
   state.mblnDrawMode = false;
-  KeyDown(c, t, kVkF1 + 7, 6);  // F8 with any modifiers
+  KeyDown(c, t, kVkF8, 6);  // F8 with any modifiers
   ASSERT_TRUE(state.mblnDrawMode);
   for (size_t i = 0; i < std::size(doors); ++i) {
     SetRef(4, {40, 40, 40});
@@ -119,21 +119,22 @@ TEST_F(DrawMode, DoorsRunTheirOperations) {
     EXPECT_EQ(Ref(4), doors[i].second) << "door " << i;
   }
   // Button 11 enters points, button 10 takes the line back.
-  for (int16_t button : {11, 4, 11}) PictureButtonClick(c, t, button);
+  for (PictureButton button : {PictureButton::Enter, PictureButton::XPlus, PictureButton::Enter})
+    PictureButtonClick(c, t, button);
   EXPECT_EQ(Figure(), (Lines{{{0, 0, 0}, {20, 0, 0}}}));
-  PictureButtonClick(c, t, 10);
+  PictureButtonClick(c, t, PictureButton::TakeBack);
   EXPECT_EQ(state.mintLineCount, 0);
 
   // The menu item and the toolbar key follow the drawing permission; F8 does not.
-  MenuClick(c, t, u"mnuDraw");
+  Click(c, t, Control::mnuDraw);
   EXPECT_FALSE(state.mblnDrawMode);
-  ToolbarClick(c, t, u"cmdDrawFig");
+  Click(c, t, Control::cmdDrawFig);
   EXPECT_TRUE(state.mblnDrawMode);
-  w.SetEnabled(QStringLiteral("cmdDrawFig"), false);
-  w.SetEnabled(QStringLiteral("mnuDraw"), false);
-  ToolbarClick(c, t, u"cmdDrawFig");
-  MenuClick(c, t, u"mnuDraw");
+  w.SetEnabled(Control::cmdDrawFig, false);
+  w.SetEnabled(Control::mnuDraw, false);
+  Click(c, t, Control::cmdDrawFig);
+  Click(c, t, Control::mnuDraw);
   EXPECT_TRUE(state.mblnDrawMode);
-  KeyDown(c, t, kVkF1 + 7, 0);
+  KeyDown(c, t, kVkF8, 0);
   EXPECT_FALSE(state.mblnDrawMode);
 }

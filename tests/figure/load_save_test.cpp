@@ -232,7 +232,7 @@ TEST_F(LoadSave, DialogsStartWhereTheUserCanWrite) {
 TEST_F(LoadSave, LoadReplacesTheFigureAndStartsItAfresh) {
   // The three views on and the pointer away from the origin.
   WriteFigure("cube.nbo");
-  w.checked.insert(QStringLiteral("mnuNormalSize"));
+  w.checked.insert(Control::mnuNormalSize);
   ToggleThirdAngle(c);
   ASSERT_TRUE(state.mblnThirdAngle);
   state.msngRefX[4] = 40;

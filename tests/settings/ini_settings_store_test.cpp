@@ -53,8 +53,8 @@ TEST_F(IniStore, StoresTheFiveKeysAsPlainTextsAndKeepsOtherKeys) {
   // And a second start reads back what the first stored.
   SetUp();
   ReadFrom(file);
-  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuMidClass")));
-  EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
+  EXPECT_TRUE(w.IsChecked(Control::mnuMidClass));
+  EXPECT_FALSE(w.IsChecked(Control::mnuDrawEnabled));
   EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
 }
 
@@ -149,10 +149,10 @@ TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
   SetUp();
   ASSERT_TRUE(PutFile(file, files[0]));
   ReadFrom(file);
-  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuBeginner")));
+  EXPECT_TRUE(w.IsChecked(Control::mnuBeginner));
   EXPECT_EQ(state.mintMaxSize, 100);
   EXPECT_EQ(w.clientSize, QSize(640, 450));
-  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuDrawEnabled")));
+  EXPECT_TRUE(w.IsChecked(Control::mnuDrawEnabled));
 }
 
 // One line is one key: no quote, backslash, comma, semicolon or junk line reaches past its own line, and
@@ -193,11 +193,11 @@ TEST_F(IniStore, NoLineReachesPastItself) {
     ASSERT_TRUE(PutFile(path, k.bytes));
     ReadFrom(path);
     const QString dataPath = QString::fromUtf8(k.dataPath);
-    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuSenior"))) << n;
+    EXPECT_TRUE(w.IsChecked(Control::mnuSenior)) << n;
     EXPECT_EQ(state.mintMaxSize, 200) << n;
-    EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuExpansion1"))) << n;
-    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuDrawEnabled"))) << n;
-    EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuSaveEnabled"))) << n;
+    EXPECT_TRUE(w.IsChecked(Control::mnuExpansion1)) << n;
+    EXPECT_FALSE(w.IsChecked(Control::mnuDrawEnabled)) << n;
+    EXPECT_FALSE(w.IsChecked(Control::mnuSaveEnabled)) << n;
     EXPECT_EQ(state.mstrDataPath, dataPath) << n;
 
     {

@@ -18,20 +18,21 @@ class Settings : public FakeContext {
   QString Stored(const char* key) const {
     return w.settings.values.value(QStringLiteral("Option/") + QLatin1String(key));
   }
-  bool Checked(const char* item) const { return w.IsChecked(QString::fromLatin1(item)); }
-  bool Enabled(const char* item) const { return w.IsEnabled(QString::fromLatin1(item)); }
+  bool Checked(Control item) const { return w.IsChecked(item); }
+  bool Enabled(Control item) const { return w.IsEnabled(item); }
 };
 }  // namespace
 
 TEST_F(Settings, AnEmptyStoreGivesTheDefaults) {
   ReadSettings(c, w.settings);
-  EXPECT_TRUE(Checked("mnuBeginner"));
+  EXPECT_TRUE(Checked(Control::mnuBeginner));
   EXPECT_EQ(state.mintMaxSize, 100);
   EXPECT_EQ(state.mintUnitLength, 20);
-  EXPECT_TRUE(Checked("mnuNormalSize"));
+  EXPECT_TRUE(Checked(Control::mnuNormalSize));
   EXPECT_EQ(w.clientSize, QSize(640, 450));  // the normal layout was applied
-  EXPECT_TRUE(Checked("mnuDrawEnabled") && Checked("mnuSaveEnabled"));
-  for (const char* on : {"cmdDrawFig", "mnuDraw", "mnuDifficulty", "cmdFigSave", "mnuFileSave"})
+  EXPECT_TRUE(Checked(Control::mnuDrawEnabled) && Checked(Control::mnuSaveEnabled));
+  for (Control on : {Control::cmdDrawFig, Control::mnuDraw, Control::mnuDifficulty, Control::cmdFigSave,
+                     Control::mnuFileSave})
     EXPECT_TRUE(Enabled(on));
   EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
 }
@@ -39,21 +40,21 @@ TEST_F(Settings, AnEmptyStoreGivesTheDefaults) {
 TEST_F(Settings, StoredLevelsAndSizes) {
   struct Case {
     const char* difficulty;
-    const char* ticked;
+    Control ticked;
     int maxSize, unitLength;
   } cases[] = {
-      {"0", "mnuBeginner", 100, 20},
-      {"1", "mnuMidClass", 100, 10},
-      {"2", "mnuSenior", 200, 10},
-      {"7", "mnuBeginner", 200, 20},  // out of range: start-up limits stay
-      {"-1", "mnuBeginner", 200, 20},
-      {"32767", "mnuBeginner", 200, 20},
+      {"0", Control::mnuBeginner, 100, 20},
+      {"1", Control::mnuMidClass, 100, 10},
+      {"2", Control::mnuSenior, 200, 10},
+      {"7", Control::mnuBeginner, 200, 20},  // out of range: start-up limits stay
+      {"-1", Control::mnuBeginner, 200, 20},
+      {"32767", Control::mnuBeginner, 200, 20},
       // No 16-bit number: the default.
-      {"32768", "mnuBeginner", 100, 20},
-      {"-40000", "mnuBeginner", 100, 20},
-      {"99999999999999999999", "mnuBeginner", 100, 20},
-      {"zwei", "mnuBeginner", 100, 20},
-      {" 2 ", "mnuSenior", 200, 10},
+      {"32768", Control::mnuBeginner, 100, 20},
+      {"-40000", Control::mnuBeginner, 100, 20},
+      {"99999999999999999999", Control::mnuBeginner, 100, 20},
+      {"zwei", Control::mnuBeginner, 100, 20},
+      {" 2 ", Control::mnuSenior, 200, 10},
   };
   for (const Case& k : cases) {
     Settings::SetUp();
@@ -66,7 +67,7 @@ TEST_F(Settings, StoredLevelsAndSizes) {
   }
   Store("ScreenSize", "1");
   ReadSettings(c, w.settings);
-  EXPECT_TRUE(Checked("mnuExpansion1"));
+  EXPECT_TRUE(Checked(Control::mnuExpansion1));
   EXPECT_EQ(w.clientSize, QSize(800, 570));
   Store("ScreenSize", "5");
   w.clientSize = QSize();
@@ -79,12 +80,15 @@ TEST_F(Settings, StoredSizeFallsBackToTheLargestThatFitsTheScreen) {
   struct Case {
     QSize screen;
     const char* stored;
-    const char* ticked;
+    Control ticked;
     QSize client;
   } cases[] = {
-      {{640, 480}, "2", "mnuNormalSize", {640, 450}},   {{640, 480}, "1", "mnuNormalSize", {640, 450}},
-      {{800, 600}, "2", "mnuExpansion1", {800, 570}},   {{1024, 768}, "2", "mnuExpansion2", {1024, 738}},
-      {{1920, 1080}, "1", "mnuExpansion1", {800, 570}}, {{1280, 600}, "2", "mnuExpansion1", {800, 570}},
+      {{640, 480}, "2", Control::mnuNormalSize, {640, 450}},
+      {{640, 480}, "1", Control::mnuNormalSize, {640, 450}},
+      {{800, 600}, "2", Control::mnuExpansion1, {800, 570}},
+      {{1024, 768}, "2", Control::mnuExpansion2, {1024, 738}},
+      {{1920, 1080}, "1", Control::mnuExpansion1, {800, 570}},
+      {{1280, 600}, "2", Control::mnuExpansion1, {800, 570}},
   };
   for (const Case& k : cases) {
     Settings::SetUp();
@@ -110,11 +114,11 @@ TEST_F(Settings, PermissionWordsNumbersAndGarbage) {
     Store("SaveEnabled", k.text);
     ReadSettings(c, w.settings);
     SCOPED_TRACE(k.text);
-    EXPECT_EQ(Checked("mnuDrawEnabled"), k.permitted);
-    EXPECT_EQ(Enabled("mnuDifficulty"), k.permitted);
-    EXPECT_EQ(Enabled("cmdDrawFig"), k.permitted);
-    EXPECT_EQ(Checked("mnuSaveEnabled"), k.permitted);
-    EXPECT_EQ(Enabled("mnuFileSave"), k.permitted);
+    EXPECT_EQ(Checked(Control::mnuDrawEnabled), k.permitted);
+    EXPECT_EQ(Enabled(Control::mnuDifficulty), k.permitted);
+    EXPECT_EQ(Enabled(Control::cmdDrawFig), k.permitted);
+    EXPECT_EQ(Checked(Control::mnuSaveEnabled), k.permitted);
+    EXPECT_EQ(Enabled(Control::mnuFileSave), k.permitted);
   }
 }
 
@@ -148,8 +152,8 @@ TEST_F(Settings, ChoosingALevel) {
   w.drawn.clear();
   state.msngRefX[4] = 180;
   SetLevel(c, 2);
-  EXPECT_TRUE(Checked("mnuSenior"));
-  EXPECT_FALSE(Checked("mnuBeginner"));
+  EXPECT_TRUE(Checked(Control::mnuSenior));
+  EXPECT_FALSE(Checked(Control::mnuBeginner));
   EXPECT_EQ(state.mintMaxSize, 200);
   EXPECT_EQ(state.mintUnitLength, 10);
   EXPECT_EQ(state.msngRefX[4], 180) << "the pointer stays where it is";
@@ -164,14 +168,15 @@ TEST_F(Settings, PermissionsGateOnlyTheirControls) {
   ReadSettings(c, w.settings);
   state.mblnDrawMode = true;
   ToggleDrawPermission(c);
-  EXPECT_FALSE(Checked("mnuDrawEnabled"));
-  for (const char* off : {"cmdDrawFig", "mnuDraw", "mnuDifficulty"}) EXPECT_FALSE(Enabled(off));
-  EXPECT_TRUE(Enabled("mnuFileSave"));
+  EXPECT_FALSE(Checked(Control::mnuDrawEnabled));
+  for (Control off : {Control::cmdDrawFig, Control::mnuDraw, Control::mnuDifficulty})
+    EXPECT_FALSE(Enabled(off));
+  EXPECT_TRUE(Enabled(Control::mnuFileSave));
   EXPECT_TRUE(state.mblnDrawMode) << "draw mode stays on";
   ToggleDrawPermission(c);
-  EXPECT_TRUE(Enabled("mnuDifficulty"));
+  EXPECT_TRUE(Enabled(Control::mnuDifficulty));
   ToggleSavePermission(c);
-  EXPECT_FALSE(Enabled("cmdFigSave"));
-  EXPECT_FALSE(Enabled("mnuFileSave"));
-  EXPECT_TRUE(Enabled("cmdDrawFig"));
+  EXPECT_FALSE(Enabled(Control::cmdFigSave));
+  EXPECT_FALSE(Enabled(Control::mnuFileSave));
+  EXPECT_TRUE(Enabled(Control::cmdDrawFig));
 }

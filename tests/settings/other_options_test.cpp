@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "fake_context.h"
 #include "view/compute_view.h"
 
@@ -17,7 +19,7 @@ class OtherOptions : public FakeContext {
     state.mblnNoLineStart = false;
     state.mintMaxSize = 321, state.mintUnitLength = 7;
   }
-  void Tick(const char* item) { w.SetChecked(QString::fromLatin1(item), true); }
+  void Tick(Control item) { w.SetChecked(item, true); }
   void Apply(bool enabled, const char* unit, const char* size) {
     ApplyOtherOptions(c, {enabled, QString::fromLatin1(unit), QString::fromLatin1(size)});
   }
@@ -48,20 +50,23 @@ class OtherOptions : public FakeContext {
 // rounded half to even, unless one is no number. The pointers go home every time.
 TEST_F(OtherOptions, LimitsFromTheLevelOrTheLabels) {
   struct Case {
-    const char* ticked;  // nullptr: no level ticked
+    std::optional<Control> ticked;  // none: no level ticked
     bool enabled;
     const char *unit, *size;
     int maxSize, unitLength;
   } cases[] = {
-      {"mnuMidClass", false, "2", "200", 100, 10}, {"mnuSenior", false, "2", "200", 200, 10},
-      {"mnuSenior", true, "5", "600", 600, 5},     {"mnuSenior", true, "2.5", " 201.5 ", 202, 2},
-      {nullptr, false, "5", "600", 321, 7},
+      {Control::mnuMidClass, false, "2", "200", 100, 10},
+      {Control::mnuSenior, false, "2", "200", 200, 10},
+      {Control::mnuSenior, true, "5", "600", 600, 5},
+      {Control::mnuSenior, true, "2.5", " 201.5 ", 202, 2},
+      {std::nullopt, false, "5", "600", 321, 7},
   };
   for (const Case& k : cases) {
-    SCOPED_TRACE(testing::Message() << (k.ticked ? k.ticked : "none") << " " << k.unit << " " << k.size);
+    SCOPED_TRACE(testing::Message() << (k.ticked ? ControlName(*k.ticked) : "none") << " " << k.unit << " "
+                                    << k.size);
     SetUp();
     w.checked.clear();
-    if (k.ticked) Tick(k.ticked);
+    if (k.ticked) Tick(*k.ticked);
     Apply(k.enabled, k.unit, k.size);
     ExpectLimits(k.maxSize, k.unitLength);
     ExpectPointersHomeAndRedrawn();
@@ -71,7 +76,7 @@ TEST_F(OtherOptions, LimitsFromTheLevelOrTheLabels) {
 
 TEST_F(OtherOptions, InDrawModeTheNoticeComesBeforeTheRedraw) {
   state.mblnDrawMode = true;
-  Tick("mnuMidClass");
+  Tick(Control::mnuMidClass);
   Apply(false, "2", "200");
   ExpectLimits(100, 10);
   EXPECT_EQ(w.calls, QStringList({QStringLiteral("ShowMessage"), QStringLiteral("DrawFigure"),

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <string>
 
+#include "figure/app_state.h"
+
 namespace {
 std::string Text(const std::vector<Edge>& edges) {
   std::ostringstream s;
@@ -196,4 +198,28 @@ TEST(FindGridShift, TakesTheMoveMostVerticesAgreeOn) {
     EXPECT_EQ(d.missing.size(), c.missing) << c.name;
     EXPECT_EQ(d.extra.size(), c.extra) << c.name;
   }
+}
+
+// Line k runs from entry 2k-1 to 2k; entry 0 (the centre) and the stale entries past the count are no edge.
+TEST(EdgesOfFigure, TakesEachLinesTwoEntriesUpToTheCount) {
+  AppState s;
+  for (int i = 0; i <= 6; ++i) {
+    s.msngLineX[i] = static_cast<float>(i);
+    s.msngLineY[i] = static_cast<float>(10 * i);
+    s.msngLineZ[i] = static_cast<float>(100 * i);
+  }
+  struct Case {
+    int16_t count;
+    const char* edges;
+  } cases[] = {
+      {2, "(1,10,100)-(2,20,200) (3,30,300)-(4,40,400) "},
+      {0, ""},
+      {-3, ""},
+  };
+  for (const Case& c : cases) {
+    s.mintLineCount = c.count;
+    EXPECT_EQ(Text(EdgesOfFigure(s)), c.edges) << c.count;
+  }
+  s.mintLineCount = kMaxLines + 5;
+  EXPECT_EQ(EdgesOfFigure(s).size(), size_t{kMaxLines});
 }

@@ -53,7 +53,7 @@ TEST_F(Copy, EverySizeCopiesTheNormalCanvasAndComesBack) {
       copy(c);
       ASSERT_EQ(w.clipboard.size(), 1u);
       EXPECT_EQ(w.clipboard[0].size, NormalCanvas()) << size;
-      EXPECT_TRUE(w.IsChecked(QString::fromLatin1(kScreenProfiles[size].menuItem)));
+      EXPECT_TRUE(w.IsChecked(kScreenProfiles[size].menuItem));
       EXPECT_EQ(w.clientSize, QSize(kScreenProfiles[size].width, kScreenProfiles[size].height));
       EXPECT_TRUE(state.mblnColorDraw);
     }
@@ -101,15 +101,15 @@ TEST_F(Copy, ThreeViewsRefuseOnlyAtTheNormalSize) {
   EXPECT_EQ(w.messages.size(), 1u);
   EXPECT_FALSE(state.mblnThirdAngle);
   EXPECT_EQ(w.clientSize, QSize(800, 570));
-  EXPECT_TRUE(w.hidden.contains(QStringLiteral("picFrontView")));
+  EXPECT_TRUE(w.hidden.contains(Control::picFrontView));
 }
 
 // Through the real window, from a larger size: the system clipboard gets the normal canvas.
 using CopyFromTheWindow = StartedWindow;
 TEST_F(CopyFromTheWindow, PutsABitmapOfTheNormalCanvasOnTheClipboard) {
   const QSize normal = window.picFigBox->size();
-  window.MenuItem(QStringLiteral("mnuExpansion1"))->trigger();
-  window.MenuItem(QStringLiteral("mnuColorCopy"))->trigger();
+  window.MenuItem(Control::mnuExpansion1)->trigger();
+  window.MenuItem(Control::mnuColorCopy)->trigger();
   const QImage put = QGuiApplication::clipboard()->image();
   EXPECT_EQ(put.size(), normal);
   EXPECT_EQ(put.pixel(1, 1) & 0xFFFFFF, 0x003300u);

@@ -22,6 +22,8 @@
 #include <utility>
 
 #include "construction/virtual_keys.h"
+#include "settings/operation_settings.h"
+#include "shell/window_layout.h"
 #include "test_main_window.h"
 
 namespace {
@@ -48,7 +50,7 @@ const KeyRow kKeys[] = {
     {'X', [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); },
      [](Context&, int16_t s) { gRan->append(QStringLiteral("X %1").arg(s)); }, nullptr},
     {39, [](Context&, int16_t) { gRan->append(QStringLiteral("Right")); }, nullptr, nullptr}};
-const DispatchTables kKeyTables{{}, {}, {}, kKeys, {}, {}, nullptr};
+const DispatchTables kKeyTables{{}, kKeys, {}, nullptr};
 }  // namespace
 
 TEST_F(MainWindow, MenuTreeIsTheDesignedOne) {
@@ -57,75 +59,35 @@ TEST_F(MainWindow, MenuTreeIsTheDesignedOne) {
     tree << top->objectName() + u' ' + top->text();
     Walk(top->menu(), 1, tree);
   }
-  const QStringList expected = {
-      "mnuFile ファイル(&F)",
-      "  mnuFileLoad 読込み(&L) Ctrl+L",
-      "  mnuFileSave 保存 Ctrl+S",
-      "  mnuSep ---",
-      "  mnuFin 終了",
-      "mnuEdit 編集(&E)",
-      "  mnuDraw 作図",
-      "  mnuNewFig 新規図面",
-      "  hifun4 ---",
-      "  mnuCopy コピー",
-      "    mnuColorCopy カラーでコピー",
-      "    mnuMonoCopy モノクロでコピー",
-      "mnuView 表示(&V)",
-      "  mnuContinuousTurn 連続回転表示",
-      "  mnuSep2 ---",
-      "  mnuFrontView 正面図",
-      "  mnuTopView 平面図",
-      "  mnuSideView 右側面図",
-      "  mnuEqualAngleView 等角図",
-      "  haifun ---",
-      "  mnuThirdAngleProjectionMethod 三角法表示",
-      "mnuOption オプション(&O)",
-      "  mnuDifficulty 操作の難易度",
-      "    mnuBeginner 初級 radio",
-      "    mnuMidClass 中級 radio",
-      "    mnuSenior 上級 radio",
-      "    hifun3 ---",
-      "    mnuOtherOption さらに細かい設定",
-      "  hifun ---",
-      "  mnuWiindowSize 画面の大きさ",
-      "    mnuNormalSize ノーマル(640×480) radio",
-      "    mnuExpansion1 拡張１(800×600) radio",
-      "    mnuExpansion2 拡張２(1024×768) radio",
-      "  mnuHifun2 ---",
-      "  mnuDrawEnabled 作図を許可 check",
-      "  mnuSaveEnabled データの保存を許可 check",
-      "  mnuHiFun ---",
-      "  mnuDataPath データの保存場所変更",
-      "mnuHelp ヘルプ(&H)",
-      "  mnuHelpCall ヘルプみー！",
-      "  mnuShowVersion バージョン情報",
+  // As the controls' table has it: the menus in order, a radio mark for the one-of-three groups.
+  const auto inGroup = [](Control id) {
+    for (const auto& l : kDifficultyLevels)
+      if (l.menuItem == id) return true;
+    for (const auto& p : kScreenProfiles)
+      if (p.menuItem == id) return true;
+    return false;
   };
+  QStringList expected;
+  for (const ControlRow& row : ControlTable()) {
+    if (row.kind > ControlKind::Separator) continue;
+    QString line = QString(row.place * 2, u' ') + QString::fromLatin1(row.name);
+    line +=
+        row.kind == ControlKind::Separator ? QStringLiteral(" ---") : u' ' + QString::fromUtf8(row.caption);
+    if (*row.shortcut) line += u' ' + QString::fromLatin1(row.shortcut);
+    if (row.checkable) line += inGroup(row.id) ? QStringLiteral(" radio") : QStringLiteral(" check");
+    expected << line;
+  }
+  ASSERT_EQ(expected.size(), 41);
   EXPECT_EQ(tree, expected);
 }
 
 TEST_F(MainWindow, ToolbarPositionsCountTheSeparators) {
   // Position by position: key and tooltip, "" for a separator.
-  const std::pair<const char*, const char*> design[] = {
-      {"cmdFin", "立体ヌボロの終了"},
-      {"", ""},
-      {"cmdFigLoad", "図形データの読み込み"},
-      {"cmdFigSave", "図形データの保存"},
-      {"", ""},
-      {"cmdDrawFig", "作図モードと通常モードの切り替えボタン"},
-      {"cmdNewFig", "今までの図を消して新しい図を描く"},
-      {"", ""},
-      {"cmdMagnify", "図を大きくする"},
-      {"cmdReduce", "図を小さくする"},
-      {"", ""},
-      {"cmdContinuousTurn", "図を回転し続けさせる"},
-      {"cmdESC", "回転を止める"},
-      {"", ""},
-      {"cmdFrontView", "正面図を表示"},
-      {"cmdTopView", "平面図を表示"},
-      {"cmdSideView", "右側面図を表示"},
-      {"cmdEqualAngleView", "等角図を表示"},
-      {"cmdThirdAngleProjectionMethod", "三角法で図形を表示します。"},
-  };
+  std::pair<const char*, const char*> design[19]{};
+  for (auto& d : design) d = {"", ""};
+  for (const ControlRow& row : ControlTable()) {
+    if (row.kind == ControlKind::ToolbarKey) design[row.place - 1] = {row.name, row.caption};
+  }
   ASSERT_EQ(window.tlbToolBar->actions().size(), 19);
   ASSERT_EQ(window.imglstToolBar.size(), 14);
   int image = 0;
@@ -163,30 +125,29 @@ TEST_F(MainWindow, ClientAreaIsTheProfileAndTheBarsAreDockedInIt) {
 }
 
 TEST_F(MainWindow, MenuRowsOfThisWindowRunTheirOperations) {
-  window.MenuItem(QStringLiteral("mnuExpansion1"))->trigger();
+  window.MenuItem(Control::mnuExpansion1)->trigger();
   EXPECT_EQ(window.centralWidget()->size(), QSize(800, 570));
-  EXPECT_TRUE(window.IsChecked(QStringLiteral("mnuExpansion1")));
-  EXPECT_TRUE(window.MenuItem(QStringLiteral("mnuExpansion1"))->isChecked());
-  EXPECT_FALSE(window.MenuItem(QStringLiteral("mnuNormalSize"))->isChecked());
+  EXPECT_TRUE(window.IsChecked(Control::mnuExpansion1));
+  EXPECT_TRUE(window.MenuItem(Control::mnuExpansion1)->isChecked());
+  EXPECT_FALSE(window.MenuItem(Control::mnuNormalSize)->isChecked());
   EXPECT_EQ(window.picFigBox->width(), 648);
 
   // Clicking a checked size again keeps its mark: marks belong to the operations, not the clicks.
-  window.MenuItem(QStringLiteral("mnuExpansion1"))->trigger();
-  EXPECT_TRUE(window.MenuItem(QStringLiteral("mnuExpansion1"))->isChecked());
+  window.MenuItem(Control::mnuExpansion1)->trigger();
+  EXPECT_TRUE(window.MenuItem(Control::mnuExpansion1)->isChecked());
   // Nor does a click that the operation turns down move the radio mark.
-  window.SetEnabled(QStringLiteral("mnuSenior"), true);
-  window.SetChecked(QStringLiteral("mnuMidClass"), true);
-  window.SetChecked(QStringLiteral("mnuBeginner"), false);
-  window.MenuItem(QStringLiteral("mnuMidClass"))->trigger();
-  for (const char* item :
-       {"mnuBeginner", "mnuMidClass", "mnuSenior", "mnuNormalSize", "mnuExpansion1", "mnuExpansion2"}) {
-    const QString name = QString::fromLatin1(item);
-    EXPECT_EQ(window.MenuItem(name)->isChecked(), window.IsChecked(name)) << item;
+  window.SetEnabled(Control::mnuSenior, true);
+  window.SetChecked(Control::mnuMidClass, true);
+  window.SetChecked(Control::mnuBeginner, false);
+  window.MenuItem(Control::mnuMidClass)->trigger();
+  for (Control item : {Control::mnuBeginner, Control::mnuMidClass, Control::mnuSenior, Control::mnuNormalSize,
+                       Control::mnuExpansion1, Control::mnuExpansion2}) {
+    EXPECT_EQ(window.MenuItem(item)->isChecked(), window.IsChecked(item)) << ControlName(item);
   }
-  EXPECT_TRUE(window.IsChecked(QStringLiteral("mnuMidClass")));
-  EXPECT_FALSE(window.IsChecked(QStringLiteral("mnuBeginner")));
+  EXPECT_TRUE(window.IsChecked(Control::mnuMidClass));
+  EXPECT_FALSE(window.IsChecked(Control::mnuBeginner));
 
-  window.MenuItem(QStringLiteral("mnuShowVersion"))->trigger();
+  window.MenuItem(Control::mnuShowVersion)->trigger();
   ASSERT_NE(window.About(), nullptr);
   EXPECT_TRUE(window.About()->isVisible());
   EXPECT_TRUE(window.About()->bot->isVisible());
@@ -221,7 +182,7 @@ TEST(MainWindowEnd, EachDoorClosesTheWindowAtOnceAndStoresTheSettings) {
     void EndProgram() override { FrmNuboWin::EndProgram(); }
   };
   const std::function<void(FrmNuboWin&)> doors[] = {
-      [](FrmNuboWin& w) { w.MenuItem(QStringLiteral("mnuFin"))->trigger(); },
+      [](FrmNuboWin& w) { w.MenuItem(Control::mnuFin)->trigger(); },
       [](FrmNuboWin& w) { w.ToolbarButton(1)->trigger(); },
       [](FrmNuboWin& w) { w.close(); },
   };
@@ -230,7 +191,7 @@ TEST(MainWindowEnd, EachDoorClosesTheWindowAtOnceAndStoresTheSettings) {
     EndingWindow window{state};
     StartUp(window.Ctx());
     QApplication::processEvents();
-    window.MenuItem(QStringLiteral("mnuShowVersion"))->trigger();
+    window.MenuItem(Control::mnuShowVersion)->trigger();
     ASSERT_NE(window.About(), nullptr);
     ASSERT_TRUE(window.About()->isVisible());
     door(window);
@@ -312,7 +273,7 @@ TEST_F(MainWindow, OptionDialogsOpenFromTheirItemsAndTakeEffect) {
     options->findChild<QSlider*>(QStringLiteral("SlidermintMaxSize"))->setValue(700);
     options->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
   });
-  window.MenuItem(QStringLiteral("mnuOtherOption"))->trigger();
+  window.MenuItem(Control::mnuOtherOption)->trigger();
   EXPECT_TRUE(wasModal);
   EXPECT_FALSE(options->isVisible());
   EXPECT_EQ(state.mintUnitLength, 5);
@@ -326,7 +287,7 @@ TEST_F(MainWindow, OptionDialogsOpenFromTheirItemsAndTakeEffect) {
     caption = open->windowTitle();
     open->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
   });
-  window.MenuItem(QStringLiteral("mnuDataPath"))->trigger();
+  window.MenuItem(Control::mnuDataPath)->trigger();
   EXPECT_EQ(caption, QStringLiteral("データ保存パスの変更"));
   EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
   QApplication::processEvents();
@@ -354,7 +315,7 @@ TEST_F(MainWindow, TimerTicksReachTheStatusBarAndTitle) {
 }
 
 TEST_F(MainWindow, HelpItemOpensTheHelpWindowBesideTheMainWindow) {
-  window.MenuItem(QStringLiteral("mnuHelpCall"))->trigger();
+  window.MenuItem(Control::mnuHelpCall)->trigger();
   ASSERT_NE(window.Help(), nullptr);
   EXPECT_TRUE(window.Help()->isVisible());
   EXPECT_TRUE(window.Help()->isWindow());

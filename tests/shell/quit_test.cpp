@@ -10,6 +10,7 @@
 #include "fake_context.h"
 #include "shell/startup.h"
 #include "test_main_window.h"
+#include "view/rotation.h"
 
 namespace {
 using A = MessageAnswer;
@@ -97,7 +98,7 @@ TEST_F(Quitting, SettingsThatCannotBeKeptAreToldBeforeTheEnd) {
 using QuitDoors = StartedWindow;
 TEST_F(QuitDoors, EveryWayOutAsksFirst) {
   const std::function<void()> doors[] = {
-      [&] { window.MenuItem(QStringLiteral("mnuFin"))->trigger(); },
+      [&] { window.MenuItem(Control::mnuFin)->trigger(); },
       [&] { window.ToolbarButton(1)->trigger(); },
       [&] { window.close(); },
   };
@@ -129,14 +130,14 @@ TEST_F(Quitting, ShiftEscAsksFirstAndStopsTheRotationAfterADecline) {
   watching.state = &state;
   Context wc{state, watching, watchman};
   state.mblnTurning = true;
-  watching.SetTimerRunning(QStringLiteral("TurningTimer"), true);
+  watching.SetTimerRunning(Control::TurningTimer, true);
   watching.answers = {A::Cancel};
   KeyDown(wc, MainDispatchTables(), 27, 1);
   ASSERT_EQ(watching.messages.size(), 1u);
   EXPECT_EQ(watching.messages[0].text, kSure);
   EXPECT_TRUE(watching.turningWhenAsked);
   EXPECT_FALSE(state.mblnTurning);
-  EXPECT_FALSE(watching.runningTimers.contains(QStringLiteral("TurningTimer")));
+  EXPECT_FALSE(watching.runningTimers.contains(Control::TurningTimer));
   EXPECT_FALSE(watching.calls.contains(QStringLiteral("EndProgram")));
 }
 
@@ -157,7 +158,7 @@ TEST_F(Quitting, NewFigureAnsweredNoChangesNothing) {
 
 // Yes resets the figure and the view and nothing more: limits, data folder and draw mode stay.
 TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
-  w.checked.insert(QStringLiteral("mnuNormalSize"));
+  w.checked.insert(Control::mnuNormalSize);
   state.msngLineX[0] = 50;
   state.msngLineX[2] = 100;
   state.mintLineCount = 1;
@@ -170,8 +171,9 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   state.mblnDrawMode = true;
   state.mintUnitLength = 5;
   state.mintMaxSize = 150;
-  state.mintTurnMode = 2;
-  state.mblnTurning = true;
+  // Turning as the learner starts it: the timer runs and the view presets are off.
+  StartTurning(c);
+  StartTurning(c);
   state.mblnThirdAngle = true;
   w.dialogFileName = QStringLiteral("/data/old.nbo");
   w.answers = {A::Yes, A::No};
@@ -190,6 +192,11 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   EXPECT_FALSE(state.mblnModified);
   EXPECT_FALSE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 0);
+  EXPECT_TRUE(w.runningTimers.empty());
+  for (Control preset :
+       {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView, Control::cmdEqualAngleView})
+    EXPECT_TRUE(w.IsEnabled(preset)) << ControlName(preset);
+  EXPECT_EQ(w.explanation, QString());
   EXPECT_FALSE(state.mblnThirdAngle);
   EXPECT_TRUE(state.mblnDrawMode);
   EXPECT_EQ(state.mintUnitLength, 5);

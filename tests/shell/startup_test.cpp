@@ -62,7 +62,7 @@ TEST(StartUp, RunsItsStepsInOrder) {
   // The sample is drawn before the stored layout, which draws it again at its own size.
   EXPECT_EQ(run.w.drawn.size(), 2u);
   EXPECT_EQ(run.w.clientSize, QSize(1024, 738));
-  EXPECT_TRUE(run.w.IsChecked(QStringLiteral("mnuSenior")));
+  EXPECT_TRUE(run.w.IsChecked(Control::mnuSenior));
   EXPECT_EQ(run.state.mintMaxSize, 200);
   EXPECT_EQ(run.state.mintLineCount, 12);
   EXPECT_FALSE(run.state.mblnModified);

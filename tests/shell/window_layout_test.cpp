@@ -62,16 +62,16 @@ TEST(WindowLayout, SizeItemsFollowTheScreen) {
 using ScreenSize = FakeContext;
 TEST_F(ScreenSize, ApplyingASizeResetsTheWindowToIt) {
   state.mblnThirdAngle = true;
-  w.SetVisible(QStringLiteral("picTopVIew"), true);
+  w.SetVisible(Control::picTopVIew, true);
   ApplyScreenLayout(c, 2);
   EXPECT_EQ(w.clientSize, QSize(1024, 738));
-  EXPECT_TRUE(w.IsChecked(QStringLiteral("mnuExpansion2")));
-  EXPECT_FALSE(w.IsChecked(QStringLiteral("mnuNormalSize")));
-  EXPECT_EQ(w.Placement(QStringLiteral("picFigBox")), QRect(2, 30, 872, 688));
-  EXPECT_EQ(w.Placement(QStringLiteral("picbkgFigBox")), QRect(2, 30, 872, 688));
-  EXPECT_EQ(w.Placement(QStringLiteral("command1(0)")), QRect(30, 12, 90, 40));
+  EXPECT_TRUE(w.IsChecked(Control::mnuExpansion2));
+  EXPECT_FALSE(w.IsChecked(Control::mnuNormalSize));
+  EXPECT_EQ(w.Placement(Control::picFigBox), QRect(2, 30, 872, 688));
+  EXPECT_EQ(w.Placement(Control::picbkgFigBox), QRect(2, 30, 872, 688));
+  EXPECT_EQ(w.Placement(Control::command1_0), QRect(30, 12, 90, 40));
   EXPECT_EQ(w.panelWidths, std::make_pair(872, 150));
-  EXPECT_TRUE(w.hidden.contains(QStringLiteral("picTopVIew")));
+  EXPECT_TRUE(w.hidden.contains(Control::picTopVIew));
   EXPECT_FALSE(state.mblnThirdAngle);
   // Erased first, redrawn last, with its sound.
   EXPECT_EQ(w.calls.first(), QStringLiteral("EraseFigureBox"));
@@ -92,15 +92,16 @@ TEST(WindowLayout, StartUpStateOfTheCommands) {
   EXPECT_EQ(w.clientSize, QSize(640, 450));
   EXPECT_TRUE(w.keyPreview);
   EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1"));
-  EXPECT_EQ(w.Placement(QStringLiteral("picSecondaryTools")), QRect(490, 30, 150, 400));
-  EXPECT_EQ(w.Placement(QStringLiteral("command1(0)")).top(), 28);
+  EXPECT_EQ(w.Placement(Control::picSecondaryTools), QRect(490, 30, 150, 400));
+  EXPECT_EQ(w.Placement(Control::command1_0).top(), 28);
   // The timers: MainWindow.TimersAreSetAsDesigned, through the real window.
-  for (const char* off :
-       {"mnuFileSave", "cmdFigSave", "cmdNewFig", "command1(4)", "command1(12)", "mnuExpansion2"})
-    EXPECT_FALSE(w.IsEnabled(QString::fromLatin1(off))) << off;
-  for (const char* on : {"command1(0)", "command1(3)", "mnuNormalSize", "mnuExpansion1", "cmdDrawFig"})
-    EXPECT_TRUE(w.IsEnabled(QString::fromLatin1(on))) << on;
-  EXPECT_EQ(w.checked, (QSet<QString>{QStringLiteral("mnuBeginner"), QStringLiteral("mnuNormalSize")}));
-  for (const char* view : {"picFrontView", "picTopVIew", "picSideView"})
-    EXPECT_TRUE(w.hidden.contains(QString::fromLatin1(view)));
+  for (Control off : {Control::mnuFileSave, Control::cmdFigSave, Control::cmdNewFig, Control::command1_4,
+                      Control::command1_12, Control::mnuExpansion2})
+    EXPECT_FALSE(w.IsEnabled(off)) << off;
+  for (Control on : {Control::command1_0, Control::command1_3, Control::mnuNormalSize, Control::mnuExpansion1,
+                     Control::cmdDrawFig})
+    EXPECT_TRUE(w.IsEnabled(on)) << on;
+  EXPECT_EQ(w.checked, (std::set<Control>{Control::mnuBeginner, Control::mnuNormalSize}));
+  for (Control view : {Control::picFrontView, Control::picTopVIew, Control::picSideView})
+    EXPECT_TRUE(w.hidden.contains(view));
 }

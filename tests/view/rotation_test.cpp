@@ -11,9 +11,9 @@ class Rotation : public FakeContext {
   // Positions 15 to 19 of the toolbar: four presets and the three-view button.
   QList<bool> ButtonsEnabled() const {
     QList<bool> out;
-    for (const char* key :
-         {"cmdFrontView", "cmdTopView", "cmdSideView", "cmdEqualAngleView", "cmdThirdAngleProjectionMethod"})
-      out << w.IsEnabled(QString::fromLatin1(key));
+    for (Control key : {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView,
+                        Control::cmdEqualAngleView, Control::cmdThirdAngleProjectionMethod})
+      out << w.IsEnabled(key);
     return out;
   }
 };
@@ -66,7 +66,7 @@ TEST_F(Rotation, StartCyclesTheDirectionAndStopRestoresTheButtons) {
   StartTurning(c);
   EXPECT_TRUE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 1);
-  EXPECT_TRUE(w.runningTimers.contains("TurningTimer"));
+  EXPECT_TRUE(w.runningTimers.contains(Control::TurningTimer));
   EXPECT_EQ(ButtonsEnabled(), (QList<bool>{false, false, false, false, true}));
   EXPECT_EQ(w.explanation, kTurningText.toString());
 
@@ -83,7 +83,7 @@ TEST_F(Rotation, StartCyclesTheDirectionAndStopRestoresTheButtons) {
   StopTurning(c);
   EXPECT_FALSE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 2);  // kept
-  EXPECT_FALSE(w.runningTimers.contains("TurningTimer"));
+  EXPECT_FALSE(w.runningTimers.contains(Control::TurningTimer));
   EXPECT_EQ(ButtonsEnabled(), (QList<bool>{true, true, true, true, true}));
   EXPECT_EQ(w.explanation, QString());
 

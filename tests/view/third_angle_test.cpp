@@ -11,29 +11,30 @@ class ThirdAngle : public FakeContext {
  protected:
   void SetUp() override {
     FakeContext::SetUp();
-    w.checked.insert(QStringLiteral("mnuNormalSize"));
+    w.checked.insert(Control::mnuNormalSize);
     const ControlRects r = LayoutFor(kScreenProfiles[0], 28, 20, false);
-    w.placed[QStringLiteral("picFrontView")] = r.frontView;
-    for (const char* box : {"picFrontView", "picTopVIew", "picSideView"}) w.hidden.insert(box);
+    w.placed[Control::picFrontView] = r.frontView;
+    for (Control box : {Control::picFrontView, Control::picTopVIew, Control::picSideView})
+      w.hidden.insert(box);
   }
 };
 }  // namespace
 
 TEST_F(ThirdAngle, RectanglesFollowTheTickedSizeAndTheBarHeights) {
   struct Case {
-    const char* item;
+    Control item;
     int toolbar, statusBar;
     QRect full, quarter;
   } cases[] = {
-      {"mnuNormalSize", 28, 20, {2, 30, 488, 400}, {246, 30, 244, 200}},
-      {"mnuNormalSize", 28, 19, {2, 30, 488, 401}, {246, 30, 244, 200}},  // 200.5 -> 200
-      {"mnuNormalSize", 26, 19, {2, 28, 488, 403}, {246, 28, 244, 202}},  // 201.5 -> 202
-      {"mnuExpansion1", 28, 20, {2, 30, 648, 520}, {326, 30, 324, 260}},
-      {"mnuExpansion2", 28, 20, {2, 30, 872, 688}, {438, 30, 436, 344}},
+      {Control::mnuNormalSize, 28, 20, {2, 30, 488, 400}, {246, 30, 244, 200}},
+      {Control::mnuNormalSize, 28, 19, {2, 30, 488, 401}, {246, 30, 244, 200}},  // 200.5 -> 200
+      {Control::mnuNormalSize, 26, 19, {2, 28, 488, 403}, {246, 28, 244, 202}},  // 201.5 -> 202
+      {Control::mnuExpansion1, 28, 20, {2, 30, 648, 520}, {326, 30, 324, 260}},
+      {Control::mnuExpansion2, 28, 20, {2, 30, 872, 688}, {438, 30, 436, 344}},
   };
   for (const Case& k : cases) {
-    SCOPED_TRACE(k.item);
-    w.checked = {QString::fromLatin1(k.item)};
+    SCOPED_TRACE(ControlName(k.item));
+    w.checked = {k.item};
     w.toolbarHeight = k.toolbar;
     w.statusBarHeight = k.statusBar;
     EXPECT_EQ(FullPictureRect(w), k.full);
@@ -64,9 +65,9 @@ TEST_F(ThirdAngle, SwitchingOnGlidesToEachViewAndKeepsAStillCopy) {
   EXPECT_TRUE(state.mblnThirdAngle);
   EXPECT_EQ(state.mintAngleH, -45);
   EXPECT_EQ(state.mintAngleV, 35);
-  EXPECT_EQ(w.placed.value("picFigBox"), QRect(246, 30, 244, 200));
-  EXPECT_EQ(w.placed.value("picbkgFigBox"), QRect(246, 30, 244, 200));
-  EXPECT_TRUE(w.hidden.isEmpty());
+  EXPECT_EQ(w.PlacedAt(Control::picFigBox), QRect(246, 30, 244, 200));
+  EXPECT_EQ(w.PlacedAt(Control::picbkgFigBox), QRect(246, 30, 244, 200));
+  EXPECT_TRUE(w.hidden.empty());
   EXPECT_EQ(w.explanation, kThirdAngleText.toString());
 
   // Later turns change only the live quarter.
@@ -85,8 +86,8 @@ TEST_F(ThirdAngle, SwitchingOffRestoresTheFullPictureAndKeepsTheAngles) {
   EXPECT_EQ(state.mintAngleH, -45);
   EXPECT_EQ(state.mintAngleV, 35);
   EXPECT_EQ(w.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
-  EXPECT_EQ(w.placed.value("picFigBox"), QRect(2, 30, 488, 400));
-  EXPECT_EQ(w.placed.value("picbkgFigBox"), QRect(2, 30, 488, 400));
-  EXPECT_EQ(w.hidden, (QSet<QString>{"picFrontView", "picTopVIew", "picSideView"}));
+  EXPECT_EQ(w.PlacedAt(Control::picFigBox), QRect(2, 30, 488, 400));
+  EXPECT_EQ(w.PlacedAt(Control::picbkgFigBox), QRect(2, 30, 488, 400));
+  EXPECT_EQ(w.hidden, (std::set<Control>{Control::picFrontView, Control::picTopVIew, Control::picSideView}));
   EXPECT_EQ(w.explanation, QStringLiteral("kept"));
 }

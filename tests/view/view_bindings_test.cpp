@@ -1,6 +1,8 @@
 // The program's own rows for looking at the figure: which door and modifier state runs what.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <functional>
 
 #include "construction/dispatch.h"
@@ -31,7 +33,7 @@ class ViewBindings : public ::testing::Test {
     AppState state;
     InitialiseApplicationState(state);
     FakeWindow window;
-    window.checked.insert(QStringLiteral("mnuNormalSize"));
+    window.checked.insert(Control::mnuNormalSize);
     WatchmanState watchman;
     Context c{state, window, watchman};
     state.mblnTurning = turningBefore;
@@ -93,38 +95,38 @@ TEST_F(ViewBindings, Keys) {
 
 TEST_F(ViewBindings, MenuToolbarPictureButtonsAndTimer) {
   struct Case {
-    const char* menu;
-    const char* toolbar;
+    std::optional<Control> menu;
+    Control toolbar;
     Effect effect;
   } cases[] = {
-      {"mnuFrontView", "cmdFrontView", kFrontGlide},
-      {"mnuTopView", "cmdTopView", kTopGlide},
-      {"mnuSideView", "cmdSideView", kSideGlide},
-      {"mnuEqualAngleView", "cmdEqualAngleView", kIso},
-      {"mnuThirdAngleProjectionMethod", "cmdThirdAngleProjectionMethod", kThird},
-      {"mnuContinuousTurn", "cmdContinuousTurn", kTurn},
-      {nullptr, "cmdMagnify", kMagnify},
-      {nullptr, "cmdReduce", kReduce},
+      {Control::mnuFrontView, Control::cmdFrontView, kFrontGlide},
+      {Control::mnuTopView, Control::cmdTopView, kTopGlide},
+      {Control::mnuSideView, Control::cmdSideView, kSideGlide},
+      {Control::mnuEqualAngleView, Control::cmdEqualAngleView, kIso},
+      {Control::mnuThirdAngleProjectionMethod, Control::cmdThirdAngleProjectionMethod, kThird},
+      {Control::mnuContinuousTurn, Control::cmdContinuousTurn, kTurn},
+      {std::nullopt, Control::cmdMagnify, kMagnify},
+      {std::nullopt, Control::cmdReduce, kReduce},
   };
   for (const Case& k : cases) {
     if (k.menu) {
-      EXPECT_EQ(Through([&](Context& c) { MenuClick(c, t, QString::fromLatin1(k.menu)); }), k.effect)
-          << k.menu;
+      EXPECT_EQ(Through([&](Context& c) { Click(c, t, *k.menu); }), k.effect) << ControlName(*k.menu);
     }
-    EXPECT_EQ(Through([&](Context& c) { ToolbarClick(c, t, QString::fromLatin1(k.toolbar)); }), k.effect)
-        << k.toolbar;
+    EXPECT_EQ(Through([&](Context& c) { Click(c, t, k.toolbar); }), k.effect) << ControlName(k.toolbar);
   }
-  EXPECT_FALSE(Through([&](Context& c) { ToolbarClick(c, t, u"cmdESC"); }, true).turning);
+  EXPECT_FALSE(Through([&](Context& c) { Click(c, t, Control::cmdESC); }, true).turning);
 
   // Buttons 1 and 2 are crossed with respect to their arrows.
   const Effect buttons[] = {kUp, kRight, kLeft, kDown};
   for (int16_t i = 0; i < 4; ++i)
-    EXPECT_EQ(Through([&](Context& c) { PictureButtonClick(c, t, i); }), buttons[i]) << "button " << i;
+    EXPECT_EQ(Through([&](Context& c) { PictureButtonClick(c, t, static_cast<PictureButton>(i)); }),
+              buttons[i])
+        << "button " << i;
 
   // The turning timer's row: one tick in the first direction.
   const Effect tick = Through([&](Context& c) {
     c.state.mintTurnMode = 1;
-    TimerTick(c, t, u"TurningTimer");
+    TimerTick(c, t, Control::TurningTimer);
   });
   EXPECT_EQ(tick, kRight);
 }

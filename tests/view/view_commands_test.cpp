@@ -67,6 +67,9 @@ TEST_F(ViewCommands, GlidesDrawOneFramePerFiveDegreesOfTheLargerDifference) {
       {"315 to -45", {315, 35}, kIsometricView, {{-45, 35}}},
       {"V above 180 folds too", {0, 270}, kFrontView, Glide(0, 0, -90, 0)},
       {"-180 or less is left as it is", {-270, 0}, kSideView, Glide(-270, -90, 0, 0)},
+      // Exactly 180 is not folded on either axis.
+      {"V of exactly 180", {0, 180}, kTopView, Glide(0, 0, 180, 90)},
+      {"H of exactly 180", {180, 0}, kSideView, Glide(180, -90, 0, 0)},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
@@ -129,7 +132,7 @@ TEST_F(ViewCommands, EndlessDownwardStepsNeverOverflow) {
 TEST_F(ViewCommands, ZoomLimitsAreTestedBeforeMultiplying) {
   state.msngViewLineX[0] = 777;  // zoom alone never runs ComputeView
   for (int i = 0; i < 17; ++i) Magnify(c);
-  EXPECT_NEAR(state.msngZoom, 5.0545f, 1e-4);
+  EXPECT_EQ(state.msngZoom, 5.05447102f);
   const float top = state.msngZoom;
   Magnify(c);
   EXPECT_EQ(state.msngZoom, top);
@@ -137,11 +140,11 @@ TEST_F(ViewCommands, ZoomLimitsAreTestedBeforeMultiplying) {
 
   state.msngZoom = 5.0f;
   Magnify(c);
-  EXPECT_FLOAT_EQ(state.msngZoom, 5.5f);
+  EXPECT_EQ(state.msngZoom, 5.5f);
 
   state.msngZoom = 1.0f;
   for (int i = 0; i < 7; ++i) Reduce(c);
-  EXPECT_NEAR(state.msngZoom, 0.4783f, 1e-4);
+  EXPECT_EQ(state.msngZoom, 0.478296876f);
   const float bottom = state.msngZoom;
   Reduce(c);
   EXPECT_EQ(state.msngZoom, bottom);
@@ -152,7 +155,7 @@ TEST_F(ViewCommands, ZoomLimitsAreTestedBeforeMultiplying) {
   state.msngZoom = 1.0f;
   Magnify(c);
   Reduce(c);
-  EXPECT_FLOAT_EQ(state.msngZoom, 0.99f);
+  EXPECT_EQ(state.msngZoom, 0.99000001f);
   // Each step is stored as a float: the products are of the float, not of a running double.
   state.msngZoom = 1.0f;
   Magnify(c);
