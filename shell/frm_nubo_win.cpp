@@ -303,8 +303,13 @@ bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !keyPreview_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
-  // Alt alone hands the keys to the menu bar to walk its menus, as the menu loop does.
-  if (qobject_cast<QMenuBar*>(widget)) return false;
+  // Alt alone hands the keys to the menu bar to walk its menus, as the menu loop does. A menu bar that kept
+  // the focus after its walk ended (one menu's letter typed in another, a window opened from a menu) walks
+  // nothing: it would swallow Escape for good, so the keys go back to the figure.
+  if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+    if (bar->activeAction()) return false;
+    FocusFigureBox();
+  }
   const auto* key = static_cast<QKeyEvent*>(event);
   const int16_t vk = VirtualKeyFromQt(key->key());
   if (vk == 0) return false;

@@ -4,15 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QKeyEvent>
+#include <chrono>
 #include <deque>
+#include <thread>
+#include <vector>
 
 #include "fake_settings.h"
 #include "figure/app_state.h"
 #include "platform/picture_box.h"
 #include "shell/frm_nubo_win.h"
 #include "shell/startup.h"
+
+// Queued for the event loop, the way the display server delivers a learner's keys.
+inline void Type(QWindow* window, const std::vector<QKeyCombination>& keys) {
+  for (const QKeyCombination k : keys) {
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+      QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+          window, type, k.key(), k.keyboardModifiers());
+  }
+}
+
+// Runs the event loop until `done`, or until a generous time has passed.
+template <class Done>
+void RunEventsUntil(Done done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!done() && std::chrono::steady_clock::now() < deadline) {
+    QApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
 
 class TestWindow : public FrmNuboWin {
  public:

@@ -2,11 +2,8 @@
 // the display server do, and runs after the glide in the order it was typed; nothing runs between frames.
 #include <gtest/gtest.h>
 
-#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <algorithm>
-#include <chrono>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -14,15 +11,6 @@
 #include "view/rotation.h"
 
 namespace {
-// Queued for the event loop, the way the display server delivers a learner's keys.
-void Type(QWindow* window, const std::vector<QKeyCombination>& keys) {
-  for (const QKeyCombination k : keys) {
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-      QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-          window, type, k.key(), k.keyboardModifiers());
-  }
-}
-
 // Notes each glide frame, every other redraw with its angles, and the save dialog; types `typedMeanwhile`
 // once the first glide frame is on the screen.
 class LoggingWindow : public TestWindow {
@@ -70,15 +58,6 @@ class GlideInput : public ::testing::Test {
     StartUp(window.Ctx());
     QApplication::processEvents();
   }
-  // Runs the event loop until `done`, or until a generous time has passed.
-  template <class Done>
-  void Await(Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!done() && std::chrono::steady_clock::now() < deadline) {
-      QApplication::processEvents();
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-  }
   // The log from the first glide frame on: a tick may come before it.
   QStringList FromFirstFrame() const {
     const auto first = std::find_if(window.log.begin(), window.log.end(),
@@ -115,7 +94,7 @@ TEST_F(GlideInput, WhatIsTypedDuringAGlideRunsAfterItInOrder) {
     window.log.clear();
     window.typedMeanwhile = k.meanwhile;
     Type(window.windowHandle(), k.keys);
-    Await([&] { return FromFirstFrame().mid(0, k.log.size()) == k.log; });
+    RunEventsUntil([&] { return FromFirstFrame().mid(0, k.log.size()) == k.log; });
     const QStringList log = FromFirstFrame();
     EXPECT_EQ(log.mid(0, k.log.size()), k.log) << log.join(u" | ").toStdString();
     for (const QString& later : log.mid(k.log.size()))
@@ -123,6 +102,6 @@ TEST_F(GlideInput, WhatIsTypedDuringAGlideRunsAfterItInOrder) {
 
     StopTurning(window.Ctx());
     if (state.mblnThirdAngle) Type(window.windowHandle(), {Qt::Key_F7});
-    Await([&] { return !state.mblnThirdAngle; });
+    RunEventsUntil([&] { return !state.mblnThirdAngle; });
   }
 }
