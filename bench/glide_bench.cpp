@@ -49,7 +49,7 @@ static void BM_GlideFrame(benchmark::State& st) {
   for (auto _ : st) {
     s.mintAngleH = AngleStepUp(s.mintAngleH);
     ComputeView(s);
-    RedrawFigure(s, w.window);
+    RedrawFigure(s, w.window, w.window);
     w.window.PresentGlideFrame();
   }
   const QScreen* screen = w.window.screen();
@@ -63,7 +63,7 @@ static void BM_PacedGlide(benchmark::State& st) {
   AppState s = BenchFigure();
   BenchWindow w(s);
   WatchmanState watchman;
-  Context c{s, w.window, watchman};
+  Context c{s, w.window, w.window, w.window, w.window, watchman};
   double least = 1e9, sum = 0;
   int gaps = 0;
   for (auto _ : st) {

@@ -28,7 +28,7 @@ class LargeLayout {
   explicit LargeLayout(bool drawMode) : state(BenchFigure()), window(state) {
     window.LoadMainWindow();
     SetUpMainWindow(window);
-    SetUpDrawingArea(window);
+    SetUpDrawingArea(window, window);
     window.show();
     ApplyScreenLayout(window.Ctx(), 2);
     state.mblnDrawMode = drawMode;
@@ -46,7 +46,7 @@ class LargeLayout {
 
 void Redraw(benchmark::State& st, bool drawMode) {
   LargeLayout l(drawMode);
-  for (auto _ : st) RedrawFigure(l.state, l.window);
+  for (auto _ : st) RedrawFigure(l.state, l.window, l.window);
   const QRect c = l.Canvas();
   st.SetLabel(QStringLiteral("canvas %1x%2 at (%3, %4)")
                   .arg(c.width())

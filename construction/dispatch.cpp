@@ -2,7 +2,8 @@
 #include "construction/dispatch.h"
 
 #include "figure/app_state.h"
-#include "shell/window.h"
+#include "shell/controls_port.h"
+#include "shell/services.h"
 
 namespace {
 template <class Row, class Key, class Match>
@@ -31,20 +32,20 @@ void RunKey(Context& c, std::span<const KeyRow> rows, int16_t key, int16_t shift
 }  // namespace
 
 void Click(Context& c, const DispatchTables& t, Control control) {
-  if (c.window.IsEnabled(control)) Run(c, t.controls, control);
+  if (c.controls.IsEnabled(control)) Run(c, t.controls, control);
 }
 
 void PictureButtonClick(Context& c, const DispatchTables& t, PictureButton button) {
-  if (c.window.IsEnabled(Command1(button))) Run(c, t.controls, Command1(button));
-  c.window.FocusFigureBox();
+  if (c.controls.IsEnabled(Command1(button))) Run(c, t.controls, Command1(button));
+  c.controls.FocusFigureBox();
 }
 
 void KeyDown(Context& c, const DispatchTables& t, int16_t key, int16_t shift) {
-  c.window.SetKeyPreview(false);
+  c.controls.SetKeyPreview(false);
   RunKey(c, t.generalKeys, key, shift);
   if (c.state.mblnDrawMode) RunKey(c, t.drawModeKeys, key, shift);
-  c.window.ProcessPendingEvents();
-  c.window.SetKeyPreview(true);
+  c.services.ProcessPendingEvents();
+  c.controls.SetKeyPreview(true);
 }
 
 void CloseRequest(Context& c, const DispatchTables& t) {

@@ -7,13 +7,20 @@
 #include "construction/controls.h"
 
 struct AppState;
-class Window;
+class Canvas;
+class Controls;
+class Dialogs;
+class Services;
 struct WatchmanState;
 
-// What an operation works on: the shared state, the window, and the status bar's own values.
+// What an operation works on: the shared state, the window's ports by role, and the status bar's own
+// values.
 struct Context {
   AppState& state;
-  Window& window;
+  Canvas& canvas;
+  Controls& controls;
+  Dialogs& dialogs;
+  Services& services;
   WatchmanState& watchman;
 };
 

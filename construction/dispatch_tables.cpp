@@ -10,10 +10,12 @@
 #include "settings/data_path.h"
 #include "settings/operation_settings.h"
 #include "shell/about.h"
+#include "shell/canvas.h"
 #include "shell/clipboard_copy.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
 #include "shell/quit.h"
 #include "shell/status_bar.h"
-#include "shell/window.h"
 #include "shell/window_layout.h"
 #include "view/rotation.h"
 #include "view/third_angle.h"
@@ -109,7 +111,7 @@ constexpr std::array<ControlRow, kControlCount> kControlTable{{
     Choice(C::mnuSenior, "mnuSenior", "上級", [](Context& c) { SetLevel(c, 2); }),
     Separator(C::hifun3, "hifun3", 2),
     Item(C::mnuOtherOption, "mnuOtherOption", "さらに細かい設定", 2,
-         [](Context& c) { c.window.OpenOtherOptions(); }),
+         [](Context& c) { c.dialogs.OpenOtherOptions(); }),
     Separator(C::hifun, "hifun", 1),
     Submenu(C::mnuWiindowSize, "mnuWiindowSize", "画面の大きさ", 1),
     Choice(C::mnuNormalSize, "mnuNormalSize", "ノーマル(640×480)",
@@ -123,9 +125,9 @@ constexpr std::array<ControlRow, kControlCount> kControlTable{{
     Separator(C::mnuHiFun, "mnuHiFun", 1),
     Item(C::mnuDataPath, "mnuDataPath", "データの保存場所変更", 1, ChangeDataFolder),
     Menu(C::mnuHelp, "mnuHelp", "ヘルプ(&H)"),
-    Item(C::mnuHelpCall, "mnuHelpCall", "ヘルプみー！", 1, [](Context& c) { OpenHelp(c.window); }),
+    Item(C::mnuHelpCall, "mnuHelpCall", "ヘルプみー！", 1, [](Context& c) { OpenHelp(c.dialogs); }),
     Item(C::mnuShowVersion, "mnuShowVersion", "バージョン情報", 1,
-         [](Context& c) { ShowAbout(kAboutVersionBox, c.window); }),
+         [](Context& c) { ShowAbout(kAboutVersionBox, c.controls, c.dialogs, c.services); }),
 
     // Positions 2, 5, 8, 11 and 14 are separators.
     Key(C::cmdFin, "cmdFin", 1, "立体ヌボロの終了", Quit),
@@ -168,8 +170,9 @@ constexpr std::array<ControlRow, kControlCount> kControlTable{{
     Canvas(C::picSecondaryTools, "picSecondaryTools"),
 
     Timer(C::TurningTimer, "TurningTimer", TurnTick),
-    Timer(C::Watchman, "Watchman", [](Context& c) { WatchmanTick(c.state, c.watchman, c.window); }),
-    Timer(C::WatchExplanation, "WatchExplanation", [](Context& c) { ExplanationResetTick(c.window); }),
+    Timer(C::Watchman, "Watchman",
+          [](Context& c) { WatchmanTick(c.state, c.watchman, c.controls, c.dialogs); }),
+    Timer(C::WatchExplanation, "WatchExplanation", [](Context& c) { ExplanationResetTick(c.controls); }),
 }};
 
 constexpr bool InIdOrder() {

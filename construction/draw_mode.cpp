@@ -5,7 +5,8 @@
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
-#include "shell/window.h"
+#include "shell/canvas.h"
+#include "shell/controls_port.h"
 #include "view/renderer.h"
 
 namespace {
@@ -20,11 +21,11 @@ int MovingPoint(const AppState& s) { return s.mblnNoLineStart ? 4 : 5; }
 void ToggleDrawMode(Context& c) {
   const bool on = !c.state.mblnDrawMode;
   c.state.mblnDrawMode = on;
-  c.window.SetFigureBackground(on ? kWhite : kDarkGreen);
-  for (int i = 4; i <= 12; ++i) c.window.SetEnabled(Command1(i), on);
-  c.window.SetEnabled(Control::cmdNewFig, on);
+  c.canvas.SetFigureBackground(on ? kWhite : kDarkGreen);
+  for (int i = 4; i <= 12; ++i) c.controls.SetEnabled(Command1(i), on);
+  c.controls.SetEnabled(Control::cmdNewFig, on);
   // Switching off says nothing: the draw-mode text stays until the panel is next emptied.
-  if (on) c.window.SetExplanationText(kDrawModeText.toString());
+  if (on) c.controls.SetExplanationText(kDrawModeText.toString());
   TransformAndRedraw(c);
 }
 

@@ -6,7 +6,7 @@
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
-#include "shell/window.h"
+#include "shell/controls_port.h"
 #include "view/renderer.h"
 
 namespace {
@@ -57,7 +57,7 @@ void EndLine(Context& c, int16_t shift) {
       s.mintLineCount = static_cast<int16_t>(n + 1);
     } else {
       // Line 651 has no entries left; refusing keeps the count and the arrays in agreement.
-      c.window.SetExplanationText(kFigureFullText.toString());
+      c.controls.SetExplanationText(kFigureFullText.toString());
     }
   }
   s.mblnModified = true;

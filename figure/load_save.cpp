@@ -8,9 +8,11 @@
 #include "construction/draw_mode.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
 #include "shell/quit.h"
+#include "shell/services.h"
 #include "shell/status_bar.h"
-#include "shell/window.h"
 #include "view/renderer.h"
 #include "view/third_angle.h"
 
@@ -36,7 +38,7 @@ namespace {
 QString DialogFolder(Context& c) {
   const QFileInfo data(c.state.mstrDataPath);
   if (data.isDir() && data.isWritable()) return c.state.mstrDataPath;
-  const QString own = c.window.OwnFiguresFolder();
+  const QString own = c.services.OwnFiguresFolder();
   return own.isEmpty() ? c.state.mstrDataPath : own;
 }
 
@@ -45,7 +47,7 @@ void TellLoadFailed(Context& c, const QString& path, const QString& error) {
   const QString text = error.contains(path)
                            ? error
                            : QStringLiteral("図形ファイル「%1」を読み込めませんでした。\n").arg(path) + error;
-  c.window.ShowMessage({text, QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
+  c.dialogs.ShowMessage({text, QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
 }
 }  // namespace
 
@@ -53,19 +55,19 @@ void TellLoadFailed(Context& c, const QString& path, const QString& error) {
 // first, as quitting does. A file that cannot be read leaves everything as it was, and says why.
 void LoadFigure(Context& c) {
   OfferToSave(c);
-  const auto chosen = c.window.RunOpenDialog(DialogFolder(c), QtNameFilters(kOpenFilter));
+  const auto chosen = c.dialogs.RunOpenDialog(DialogFolder(c), QtNameFilters(kOpenFilter));
   QString error;
   if (chosen && !LoadChosenFigure(c, *chosen, error)) TellLoadFailed(c, *chosen, error);
 }
 
 bool LoadChosenFigure(Context& c, const QString& path, QString& error) {
   if (!ReadFigureFile(path, c.state, error)) return false;
-  c.window.SetTitle(TitleWithFile(FilePartOfPath(path)));
+  c.controls.SetTitle(TitleWithFile(FilePartOfPath(path)));
   SetZoomFromCentre(c.state);
   c.state.mblnModified = false;
   PointerToOrigin(c);
   TransformAndRedraw(c);
-  c.window.SetExplanationText(path);
+  c.controls.SetExplanationText(path);
   if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
   return true;
 }
@@ -75,21 +77,21 @@ void OpenFigureFromCommandLine(Context& c, const QString& path) {
   QString error;
   if (LoadChosenFigure(c, full, error)) {
     // As if chosen in the dialog: the title keeps its name and the next dialog proposes it.
-    c.window.SetDialogFileName(full);
+    c.dialogs.SetDialogFileName(full);
     return;
   }
   TellLoadFailed(c, full, error);
 }
 
 void SaveFigure(Context& c) {
-  const auto chosen = c.window.RunSaveDialog(DialogFolder(c), QtNameFilters(kSaveFilter));
+  const auto chosen = c.dialogs.RunSaveDialog(DialogFolder(c), QtNameFilters(kSaveFilter));
   const QString path = chosen ? FigurePathFromChosen(*chosen) : QString();
   if (!path.isEmpty()) {
     QString error;
     if (!WriteFigureFile(path, c.state, error)) {
       // Silence here would let the learner quit believing the figure safe.
-      c.window.ShowMessage({QStringLiteral("図形を保存できませんでした。\n") + error,
-                            QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
+      c.dialogs.ShowMessage({QStringLiteral("図形を保存できませんでした。\n") + error,
+                             QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
       return;
     }
   }

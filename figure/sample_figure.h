@@ -2,10 +2,12 @@
 #pragma once
 
 struct AppState;
-class Window;
+class Canvas;
+class Dialogs;
+class Services;
 
 inline constexpr char kSampleFigurePath[] = "/data/sample/nubo01.nbo";
 
 // Loads, zooms and draws the sample; a failure is shown in a box titled "エラー" and leaves the figure as it
 // was.
-void LoadSampleFigure(AppState& s, Window& w);
+void LoadSampleFigure(AppState& s, Canvas& canvas, Dialogs& dialogs, Services& services);

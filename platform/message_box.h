@@ -1,7 +1,7 @@
 // Modal message boxes with Japanese buttons.
 #pragma once
 
-#include "shell/window.h"
+#include "shell/dialogs.h"
 
 class QWidget;
 

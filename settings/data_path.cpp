@@ -3,10 +3,10 @@
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
-#include "shell/window.h"
+#include "shell/dialogs.h"
 
 void ChangeDataFolder(Context& c) {
-  const DataPathChoice choice = c.window.RunDataPathDialog(c.state.mstrDataPath);
+  const DataPathChoice choice = c.dialogs.RunDataPathDialog(c.state.mstrDataPath);
   // An empty folder would send the file dialogs to wherever the process happens to be.
   if (choice.pathChanged && !choice.dataPath.isEmpty()) c.state.mstrDataPath = choice.dataPath;
 }

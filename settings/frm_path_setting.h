@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "shell/window.h"
+#include "shell/dialogs.h"
 
 class QComboBox;
 class QFileSystemModel;

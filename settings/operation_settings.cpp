@@ -6,7 +6,8 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "settings/settings_store.h"
-#include "shell/window.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
 #include "shell/window_layout.h"
 
 namespace {
@@ -16,19 +17,19 @@ constexpr Control kSaveControls[] = {Control::cmdFigSave, Control::mnuFileSave};
 QString Name(const char* n) { return QString::fromLatin1(n); }
 
 template <size_t N>
-void SetPermission(Window& w, Control item, const Control (&controls)[N], bool on) {
+void SetPermission(Controls& w, Control item, const Control (&controls)[N], bool on) {
   w.SetChecked(item, on);
   for (Control c : controls) w.SetEnabled(c, on);
 }
 
 void TickLevel(Context& c, int level) {
-  for (int i = 0; i < 3; ++i) c.window.SetChecked(kDifficultyLevels[i].menuItem, i == level);
+  for (int i = 0; i < 3; ++i) c.controls.SetChecked(kDifficultyLevels[i].menuItem, i == level);
   c.state.mintMaxSize = kDifficultyLevels[level].maxSize;
   c.state.mintUnitLength = kDifficultyLevels[level].unitLength;
 }
 
 // The index of the ticked item of a group of three, the last one when none of the first two is.
-int TickedOfThree(Window& w, Control first, Control second) {
+int TickedOfThree(const Controls& w, Control first, Control second) {
   return w.IsChecked(first) ? 0 : w.IsChecked(second) ? 1 : 2;
 }
 
@@ -67,32 +68,32 @@ std::optional<bool> StoredBoolean(const QString& text) {
 
 std::optional<int> TickedLevel(Context& c) {
   for (int i = 0; i < 3; ++i) {
-    if (c.window.IsChecked(kDifficultyLevels[i].menuItem)) return i;
+    if (c.controls.IsChecked(kDifficultyLevels[i].menuItem)) return i;
   }
   return std::nullopt;
 }
 
 void SetLevel(Context& c, int level) {
-  if (level < 0 || level > 2 || c.window.IsChecked(kDifficultyLevels[level].menuItem)) return;
+  if (level < 0 || level > 2 || c.controls.IsChecked(kDifficultyLevels[level].menuItem)) return;
   TickLevel(c, level);
 }
 
 void ToggleDrawPermission(Context& c) {
-  SetPermission(c.window, Control::mnuDrawEnabled, kDrawControls,
-                !c.window.IsChecked(Control::mnuDrawEnabled));
+  SetPermission(c.controls, Control::mnuDrawEnabled, kDrawControls,
+                !c.controls.IsChecked(Control::mnuDrawEnabled));
 }
 
 void ToggleSavePermission(Context& c) {
-  SetPermission(c.window, Control::mnuSaveEnabled, kSaveControls,
-                !c.window.IsChecked(Control::mnuSaveEnabled));
+  SetPermission(c.controls, Control::mnuSaveEnabled, kSaveControls,
+                !c.controls.IsChecked(Control::mnuSaveEnabled));
 }
 
 void ReadSettings(Context& c, SettingsStore& store) {
   if (const auto level = StoredChoice(store, "Difficulty")) TickLevel(c, *level);
   if (const auto size = StoredChoice(store, "ScreenSize"))
-    ApplyScreenLayout(c, FittingScreenSize(static_cast<int16_t>(*size), c.window.ScreenSize()));
-  SetPermission(c.window, Control::mnuDrawEnabled, kDrawControls, StoredFlag(store, "DrawEnabled"));
-  SetPermission(c.window, Control::mnuSaveEnabled, kSaveControls, StoredFlag(store, "SaveEnabled"));
+    ApplyScreenLayout(c, FittingScreenSize(static_cast<int16_t>(*size), c.controls.ScreenSize()));
+  SetPermission(c.controls, Control::mnuDrawEnabled, kDrawControls, StoredFlag(store, "DrawEnabled"));
+  SetPermission(c.controls, Control::mnuSaveEnabled, kSaveControls, StoredFlag(store, "SaveEnabled"));
   // An empty folder would send the file dialogs wherever the process happens to be.
   const QString dataPath = Stored(store, "DataPath").value_or(QString());
   c.state.mstrDataPath = dataPath.trimmed().isEmpty() ? QStringLiteral("./data") : dataPath;
@@ -101,17 +102,17 @@ void ReadSettings(Context& c, SettingsStore& store) {
 void StoreSettings(Context& c, SettingsStore& store) {
   const QString section = Name(kSettingsSection);
   const auto flag = [&](Control item) {
-    return c.window.IsChecked(item) ? QStringLiteral("True") : QStringLiteral("False");
+    return c.controls.IsChecked(item) ? QStringLiteral("True") : QStringLiteral("False");
   };
   store.Write(section, QStringLiteral("Difficulty"),
-              QString::number(TickedOfThree(c.window, Control::mnuBeginner, Control::mnuMidClass)));
+              QString::number(TickedOfThree(c.controls, Control::mnuBeginner, Control::mnuMidClass)));
   store.Write(section, QStringLiteral("ScreenSize"),
-              QString::number(TickedOfThree(c.window, Control::mnuNormalSize, Control::mnuExpansion1)));
+              QString::number(TickedOfThree(c.controls, Control::mnuNormalSize, Control::mnuExpansion1)));
   store.Write(section, QStringLiteral("DrawEnabled"), flag(Control::mnuDrawEnabled));
   store.Write(section, QStringLiteral("SaveEnabled"), flag(Control::mnuSaveEnabled));
   store.Write(section, QStringLiteral("DataPath"), c.state.mstrDataPath);
   // The program ends right after this; settings lost without a word would surprise the teacher next time.
   if (!store.Sync())
-    c.window.ShowMessage({QStringLiteral("設定を保存できませんでした。\n保存先: ") + store.Location(),
-                          QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
+    c.dialogs.ShowMessage({QStringLiteral("設定を保存できませんでした。\n保存先: ") + store.Location(),
+                           QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
 }

@@ -9,7 +9,7 @@
 #include "figure/app_state.h"
 #include "figure/numeric.h"
 #include "settings/operation_settings.h"
-#include "shell/window.h"
+#include "shell/dialogs.h"
 #include "view/renderer.h"
 
 namespace {
@@ -46,8 +46,8 @@ void ApplyOtherOptions(Context& c, const OtherOptionValues& v) {
   }
 
   if (s.mblnDrawMode) {
-    c.window.ShowMessage({QStringLiteral("作図ポインタを原点に戻しますね。"),
-                          QStringLiteral("かくにんします"), MessageButtons::Ok, MessageIcon::Exclamation});
+    c.dialogs.ShowMessage({QStringLiteral("作図ポインタを原点に戻しますね。"),
+                           QStringLiteral("かくにんします"), MessageButtons::Ok, MessageIcon::Exclamation});
   }
   ResetReferencePoints(s);
   TransformAndRedraw(c);

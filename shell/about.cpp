@@ -1,18 +1,20 @@
 // The About window as splash and as version box, and the help command.
 #include "shell/about.h"
 
-#include "shell/window.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
+#include "shell/services.h"
 
-void ShowAbout(int16_t mode, Window& w) {
-  w.SetWaitCursor(true);
-  w.LoadAboutWindow();
-  w.SetWaitCursor(false);
+void ShowAbout(int16_t mode, Controls& controls, Dialogs& dialogs, Services& services) {
+  controls.SetWaitCursor(true);
+  dialogs.LoadAboutWindow();
+  controls.SetWaitCursor(false);
   if (mode != kAboutVersionBox && mode != kAboutSplash) return;
   const bool versionBox = mode == kAboutVersionBox;
-  w.ShowAboutWindow((versionBox ? kVersionPicture : kSplashPicture).toString(), versionBox);
+  dialogs.ShowAboutWindow((versionBox ? kVersionPicture : kSplashPicture).toString(), versionBox);
   // Paint it now: the waiting sound below blocks the event loop.
-  w.ProcessPendingEvents();
-  w.PlayWave(kSplashSound.toString(), true);
+  services.ProcessPendingEvents();
+  services.PlayWave(kSplashSound.toString(), true);
 }
 
-void OpenHelp(Window& w) { w.OpenHelpFile(kHelpFile.toString()); }
+void OpenHelp(Dialogs& d) { d.OpenHelpFile(kHelpFile.toString()); }

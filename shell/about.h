@@ -4,7 +4,9 @@
 #include <QStringView>
 #include <cstdint>
 
-class Window;
+class Controls;
+class Dialogs;
+class Services;
 
 inline constexpr int16_t kAboutVersionBox = 0;
 inline constexpr int16_t kAboutSplash = 1;
@@ -18,6 +20,6 @@ inline constexpr QStringView kHelpFile = u"./help/nw31.hlp";
 
 // Loads, fits and centres the About window; for the splash and the version box also shows it and
 // returns once the splash sound has ended. Any other mode leaves the window loaded and hidden.
-void ShowAbout(int16_t mode, Window& w);
+void ShowAbout(int16_t mode, Controls& controls, Dialogs& dialogs, Services& services);
 
-void OpenHelp(Window& w);
+void OpenHelp(Dialogs& d);

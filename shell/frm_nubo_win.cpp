@@ -1,4 +1,4 @@
-// The main window: canvases, key preview, and the Window operations over its Qt controls.
+// The main window: canvases, key preview, and the operations' ports over its Qt controls.
 #include "shell/frm_nubo_win.h"
 
 #include <QAction>
@@ -42,7 +42,10 @@ PictureBox* NewCanvas(QWidget* parent, Control id) {
 }  // namespace
 
 FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state), context_{state, *this, watchman_}, sound_(new WavePlayer(this)) {
+    : QMainWindow(parent),
+      state_(state),
+      context_{state, *this, *this, *this, *this, watchman_},
+      sound_(new WavePlayer(this)) {
   client_ = new QWidget(this);
   setCentralWidget(client_);
   setWindowTitle(kBaseTitle.toString());

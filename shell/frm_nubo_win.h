@@ -14,9 +14,12 @@
 #include "construction/dispatch.h"
 #include "platform/back_buffer.h"
 #include "platform/help_viewer.h"
+#include "shell/canvas.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
 #include "shell/frm_about.h"
+#include "shell/services.h"
 #include "shell/status_bar.h"
-#include "shell/window.h"
 
 struct AppState;
 class PictureBox;
@@ -31,21 +34,24 @@ class QToolButton;
 class WavePlayer;
 class WoodPanel;
 
-class FrmNuboWin : public QMainWindow, public Window {
+class FrmNuboWin : public QMainWindow, public Canvas, public Controls, public Dialogs, public Services {
   Q_OBJECT
  public:
   explicit FrmNuboWin(AppState& state, QWidget* parent = nullptr);
   ~FrmNuboWin() override;
 
-  // Window
+  // Canvas
   void DrawFigure(const DisplayList& list) override;
   Rgb FigureBackground() const override;
+  void SetFigureBackground(Rgb colour) override;
   void EraseFigureBox() override;
-  void PlayWave(const QString& path, bool wait) override;
-  MessageAnswer ShowMessage(const Message& m) override;
-  QString ProgramFolder() const override;
-  // The documents folder's "立体ヌボロ".
-  QString OwnFiguresFolder() override;
+  void CopyFigureBoxTo(Control canvas, const QSize& size) override;
+  void RepaintCanvas(Control canvas) override;
+  void AwaitGlideFrame() override;
+  void PresentGlideFrame() override;
+  // Controls
+  void LoadMainWindow() override;
+  void ShowMainWindow() override;
   void SetEnabled(Control control, bool on) override;
   bool IsEnabled(Control control) const override;
   void SetChecked(Control menuItem, bool on) override;
@@ -63,26 +69,33 @@ class FrmNuboWin : public QMainWindow, public Window {
   void SetExplanationText(const QString& text) override;
   void SetAngleText(const QString& text) override;
   void SetPanelWidths(int explanation, int angle) override;
-  QString DialogFileName() const override;
-  void SetTimerInterval(Control timer, int milliseconds) override;
-  void SetTimerRunning(Control timer, bool running) override;
   void SetKeyPreview(bool on) override;
-  void ProcessPendingEvents() override;
   void FocusFigureBox() override;
-  void ShowAboutWindow(const QString& picture, bool withOkButton) override;
-  void LoadMainWindow() override;
-  void LoadAboutWindow() override;
-  void UnloadAboutWindow() override;
-  void OpenHelpFile(const QString& path) override;
-  SettingsStore& Settings() override;
+  void SetWaitCursor(bool on) override;
+  // Dialogs
+  MessageAnswer ShowMessage(const Message& m) override;
+  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
+  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
+  QString DialogFileName() const override;
+  void SetDialogFileName(const QString& path) override;
   void PrepareOtherOptions() override;
   void OpenOtherOptions() override;
   DataPathChoice RunDataPathDialog(const QString& current) override;
-  void SetWaitCursor(bool on) override;
-  void ShowMainWindow() override;
+  void ShowAboutWindow(const QString& picture, bool withOkButton) override;
+  void LoadAboutWindow() override;
+  void UnloadAboutWindow() override;
+  void OpenHelpFile(const QString& path) override;
+  // Services
+  SettingsStore& Settings() override;
+  void PlayWave(const QString& path, bool wait) override;
+  void PutFigureBoxOnClipboard() override;
+  QString ProgramFolder() const override;
+  // The documents folder's "立体ヌボロ".
+  QString OwnFiguresFolder() override;
+  void SetTimerInterval(Control timer, int milliseconds) override;
+  void SetTimerRunning(Control timer, bool running) override;
+  void ProcessPendingEvents() override;
   void EndProgram() override;
-  // Draw mode
-  void SetFigureBackground(Rgb colour) override;
 
   Context& Ctx() { return context_; }
   // The rows the doors dispatch to; the program's own unless a test hands in others.
@@ -143,12 +156,8 @@ class FrmNuboWin : public QMainWindow, public Window {
   bool ending_ = false;
   bool loaded_ = false;
 
-  // View glides and the three-view display.
+  // View glides.
  public:
-  void CopyFigureBoxTo(Control canvas, const QSize& size) override;
-  void RepaintCanvas(Control canvas) override;
-  void AwaitGlideFrame() override;
-  void PresentGlideFrame() override;
   using Clock = std::chrono::steady_clock;
   // When the recent glide frames reached the screen, oldest first; kept for measuring the pacing.
   const std::vector<Clock::time_point>& GlideFrameTimes() const { return glideFrames_; }
@@ -157,11 +166,4 @@ class FrmNuboWin : public QMainWindow, public Window {
   std::vector<Clock::time_point> glideFrames_;
   bool glideFramePending_ = false;
   Clock::time_point glideFrameDue_;
-
-  // Files and the clipboard.
- public:
-  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
-  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
-  void SetDialogFileName(const QString& path) override;
-  void PutFigureBoxOnClipboard() override;
 };

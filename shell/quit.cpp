@@ -5,30 +5,32 @@
 #include "figure/app_state.h"
 #include "figure/load_save.h"
 #include "settings/operation_settings.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
+#include "shell/services.h"
 #include "shell/status_bar.h"
-#include "shell/window.h"
 #include "view/rotation.h"
 #include "view/third_angle.h"
 #include "view/view_commands.h"
 
 namespace {
-MessageAnswer Ask(Window& w, const char* text, const char* title, MessageButtons buttons) {
+MessageAnswer Ask(Dialogs& w, const char* text, const char* title, MessageButtons buttons) {
   return w.ShowMessage({QString::fromUtf8(text), QString::fromUtf8(title), buttons, MessageIcon::Question});
 }
 }  // namespace
 
 void OfferToSave(Context& c) {
   if (c.state.mblnModified &&
-      Ask(c.window, kSaveQuestion, kWaitTitle, MessageButtons::YesNo) == MessageAnswer::Yes)
+      Ask(c.dialogs, kSaveQuestion, kWaitTitle, MessageButtons::YesNo) == MessageAnswer::Yes)
     SaveFigure(c);
 }
 
 void Quit(Context& c) {
   OfferToSave(c);
   // Saving does not clear the modified flag: a Cancel here and a second Quit ask about saving again.
-  if (Ask(c.window, kQuitQuestion, kQuitTitle, MessageButtons::OkCancel) != MessageAnswer::Ok) return;
-  StoreSettings(c, c.window.Settings());
-  c.window.EndProgram();
+  if (Ask(c.dialogs, kQuitQuestion, kQuitTitle, MessageButtons::OkCancel) != MessageAnswer::Ok) return;
+  StoreSettings(c, c.services.Settings());
+  c.services.EndProgram();
 }
 
 void QuitThenStopTurning(Context& c, int16_t) {
@@ -37,13 +39,13 @@ void QuitThenStopTurning(Context& c, int16_t) {
 }
 
 void NewFigure(Context& c) {
-  if (Ask(c.window, kNewFigureQuestion, kWaitTitle, MessageButtons::YesNo) != MessageAnswer::Yes) return;
+  if (Ask(c.dialogs, kNewFigureQuestion, kWaitTitle, MessageButtons::YesNo) != MessageAnswer::Yes) return;
   OfferToSave(c);
   if (c.state.mblnTurning) StopTurning(c);
   ResetFigureAndView(c.state);
   if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
-  c.window.SetTitle(TitleWithFile(QString()));
+  c.controls.SetTitle(TitleWithFile(QString()));
   // The next dialog proposes no name, and the watchman's title has no file in it.
-  c.window.SetDialogFileName(QString());
+  c.dialogs.SetDialogFileName(QString());
   SetView(c, kIsometricView.h, kIsometricView.v);
 }

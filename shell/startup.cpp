@@ -7,14 +7,16 @@
 #include "figure/sample_figure.h"
 #include "settings/operation_settings.h"
 #include "shell/about.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
+#include "shell/services.h"
 #include "shell/status_bar.h"
-#include "shell/window.h"
 #include "shell/window_layout.h"
 
 namespace {
 // Every load and save would fail, or write an empty trailer, without a word; say it once.
-void WarnWithoutFigureCodec(Window& w) {
-  w.ShowMessage({QStringLiteral("この環境では文字コード Shift_JIS を変換できないため、"
+void WarnWithoutFigureCodec(Dialogs& d) {
+  d.ShowMessage({QStringLiteral("この環境では文字コード Shift_JIS を変換できないため、"
                                 "図形データの読み込みと保存ができません。"),
                  QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::Exclamation});
 }
@@ -23,20 +25,19 @@ void WarnWithoutFigureCodec(Window& w) {
 void StartUp(Context& c) { StartUp(c, FigureTextCodecAvailable()); }
 
 void StartUp(Context& c, bool figureCodecAvailable) {
-  Window& w = c.window;
-  ShowAbout(kAboutSplash, w);
-  w.LoadMainWindow();
-  SetUpMainWindow(w);
-  w.PrepareOtherOptions();
-  SetUpDrawingArea(w);
-  SetInitialCommandState(w);
+  ShowAbout(kAboutSplash, c.controls, c.dialogs, c.services);
+  c.controls.LoadMainWindow();
+  SetUpMainWindow(c.controls);
+  c.dialogs.PrepareOtherOptions();
+  SetUpDrawingArea(c.controls, c.services);
+  SetInitialCommandState(c.controls);
   InitialiseApplicationState(c.state);
-  if (!figureCodecAvailable) WarnWithoutFigureCodec(w);
+  if (!figureCodecAvailable) WarnWithoutFigureCodec(c.dialogs);
   // Read with the start-up limits; the stored level replaces them just after.
-  LoadSampleFigure(c.state, w);
-  ReadSettings(c, w.Settings());
-  w.ShowMainWindow();
-  w.UnloadAboutWindow();
-  w.SetExplanationText(kWelcomeText.toString());
-  w.SetAngleText(kStartUpAngleText.toString());
+  LoadSampleFigure(c.state, c.canvas, c.dialogs, c.services);
+  ReadSettings(c, c.services.Settings());
+  c.controls.ShowMainWindow();
+  c.dialogs.UnloadAboutWindow();
+  c.controls.SetExplanationText(kWelcomeText.toString());
+  c.controls.SetAngleText(kStartUpAngleText.toString());
 }

@@ -3,7 +3,8 @@
 
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
-#include "shell/window.h"
+#include "shell/controls_port.h"
+#include "shell/dialogs.h"
 
 QString BaseTitle() { return kBaseTitle.toString(); }
 
@@ -11,7 +12,7 @@ QString TitleWithFile(const QString& fileName) {
   return BaseTitle() + QStringLiteral("  [ ") + fileName + QStringLiteral(" ]");
 }
 
-void WatchmanTick(const AppState& state, WatchmanState& watchman, Window& w) {
+void WatchmanTick(const AppState& state, WatchmanState& watchman, Controls& w, const Dialogs& d) {
   QStringView text;
   for (const ViewName& v : kViewNames) {
     if (state.mintAngleH == v.angleH && state.mintAngleV == v.angleV) {
@@ -31,9 +32,9 @@ void WatchmanTick(const AppState& state, WatchmanState& watchman, Window& w) {
     w.SetTitle(w.Title() + kChangedMarker.toString());
     watchman.titleMarked = true;
   } else if (!state.mblnModified && watchman.titleMarked) {
-    w.SetTitle(TitleWithFile(FilePartOfPath(w.DialogFileName())));
+    w.SetTitle(TitleWithFile(FilePartOfPath(d.DialogFileName())));
     watchman.titleMarked = false;
   }
 }
 
-void ExplanationResetTick(Window& w) { w.SetExplanationText(QString()); }
+void ExplanationResetTick(Controls& w) { w.SetExplanationText(QString()); }

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 struct AppState;
-class Window;
+class Controls;
+class Dialogs;
 
 // Panel texts shown before start-up writes its own.
 inline constexpr QStringView kExplanationPanelDesignText = u"説明：";
@@ -47,6 +48,6 @@ QString BaseTitle();
 QString TitleWithFile(const QString& fileName);
 
 // The 500 ms tick: names the view or animates the face, and marks or unmarks the title.
-void WatchmanTick(const AppState& state, WatchmanState& watchman, Window& w);
+void WatchmanTick(const AppState& state, WatchmanState& watchman, Controls& w, const Dialogs& d);
 // The 10 s tick: empties the explanation panel.
-void ExplanationResetTick(Window& w);
+void ExplanationResetTick(Controls& w);

@@ -6,14 +6,16 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
+#include "shell/canvas.h"
+#include "shell/controls_port.h"
+#include "shell/services.h"
 #include "shell/status_bar.h"
-#include "shell/window.h"
 #include "view/renderer.h"
 
 namespace {
 constexpr Control kViewBoxes[] = {Control::picFrontView, Control::picTopVIew, Control::picSideView};
 
-void PlaceControls(Window& w, const ControlRects& r) {
+void PlaceControls(Controls& w, const ControlRects& r) {
   w.Place(Control::picbkgFigBox, r.canvas);
   w.Place(Control::picFigBox, r.canvas);
   w.Place(Control::picFrontView, r.frontView);
@@ -71,21 +73,21 @@ int16_t FittingScreenSize(int16_t wanted, const QSize& screen) {
   return size;
 }
 
-void SetUpMainWindow(Window& w) {
+void SetUpMainWindow(Controls& w) {
   w.SetClientSize(QSize(640, 450));
   w.CentreOnScreen();
   w.SetKeyPreview(true);
   w.SetTitle(kBaseTitle.toString());
 }
 
-void SetUpDrawingArea(Window& w) {
+void SetUpDrawingArea(Controls& w, Services& services) {
   for (Control box : kViewBoxes) w.SetVisible(box, false);
   PlaceControls(w, LayoutFor(kScreenProfiles[0], w.ToolbarHeight(), w.StatusBarHeight(), true));
-  w.SetTimerInterval(Control::WatchExplanation, 10000);
-  w.SetTimerInterval(Control::Watchman, 500);
+  services.SetTimerInterval(Control::WatchExplanation, 10000);
+  services.SetTimerInterval(Control::Watchman, 500);
 }
 
-void SetInitialCommandState(Window& w) {
+void SetInitialCommandState(Controls& w) {
   w.SetEnabled(Control::mnuFileSave, false);
   w.SetEnabled(Control::cmdFigSave, false);
   w.SetChecked(Control::mnuSaveEnabled, false);
@@ -100,7 +102,7 @@ void SetInitialCommandState(Window& w) {
   for (int i = 0; i < 3; ++i) w.SetEnabled(kScreenProfiles[i].menuItem, allowed[i]);
 }
 
-void ArrangeCommandButtons(Window& w) {
+void ArrangeCommandButtons(Controls& w) {
   const auto rects = CommandButtonRects(w.Placement(Control::picSecondaryTools).height());
   for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 10, 11}) w.Place(Command1(i), rects[i]);
 }
@@ -108,13 +110,13 @@ void ArrangeCommandButtons(Window& w) {
 void ApplyScreenLayout(Context& c, int16_t screenSize) {
   if (screenSize < 0 || screenSize > 2) return;
   const ScreenProfile& p = kScreenProfiles[screenSize];
-  Window& w = c.window;
+  Controls& w = c.controls;
   for (const ScreenProfile& other : kScreenProfiles) w.SetChecked(other.menuItem, &other == &p);
-  w.EraseFigureBox();
+  c.canvas.EraseFigureBox();
   w.SetClientSize(QSize(p.width, p.height));
   w.CentreOnScreen();
   PlaceControls(w, LayoutFor(p, w.ToolbarHeight(), w.StatusBarHeight(), false));
   for (Control box : kViewBoxes) w.SetVisible(box, false);
   c.state.mblnThirdAngle = false;
-  RedrawFigure(c.state, w);
+  RedrawFigure(c.state, c.canvas, c.services);
 }

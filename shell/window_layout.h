@@ -9,7 +9,8 @@
 #include "construction/controls.h"
 
 struct Context;
-class Window;
+class Controls;
+class Services;
 
 struct ScreenProfile {
   int width, height;  // client area
@@ -43,8 +44,8 @@ std::array<bool, 3> SizeItemsAllowed(int sw, int sh);
 // screen would put the menu bar out of reach.
 int16_t FittingScreenSize(int16_t wanted, const QSize& screen);
 
-void SetUpMainWindow(Window& w);
-void SetUpDrawingArea(Window& w);
-void SetInitialCommandState(Window& w);
-void ArrangeCommandButtons(Window& w);
+void SetUpMainWindow(Controls& w);
+void SetUpDrawingArea(Controls& w, Services& services);
+void SetInitialCommandState(Controls& w);
+void ArrangeCommandButtons(Controls& w);
 void ApplyScreenLayout(Context& c, int16_t screenSize);

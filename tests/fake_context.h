@@ -14,11 +14,11 @@ class FakeContext : public ::testing::Test {
   void SetUp() override { InitialiseApplicationState(state); }
   // The controls as the main window starts: drawing area placed, commands enabled and ticked.
   void SetUpControls() {
-    SetUpDrawingArea(w);
+    SetUpDrawingArea(w, w);
     SetInitialCommandState(w);
   }
   AppState state;
   FakeWindow w;
   WatchmanState watchman;
-  Context c{state, w, watchman};
+  Context c{state, w, w, w, w, watchman};
 };

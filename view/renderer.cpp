@@ -6,7 +6,8 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
-#include "shell/window.h"
+#include "shell/canvas.h"
+#include "shell/services.h"
 #include "view/compute_view.h"
 
 namespace {
@@ -69,14 +70,14 @@ DisplayList BuildRedrawList(const AppState& s, Rgb background) {
   return list;
 }
 
-void RedrawFigure(const AppState& s, Window& w) {
-  w.DrawFigure(BuildRedrawList(s, w.FigureBackground()));
-  PlayTurnSound(w);
+void RedrawFigure(const AppState& s, Canvas& canvas, Services& services) {
+  canvas.DrawFigure(BuildRedrawList(s, canvas.FigureBackground()));
+  PlayTurnSound(services);
 }
 
 void TransformAndRedraw(Context& c) {
   ComputeView(c.state);
-  RedrawFigure(c.state, c.window);
+  RedrawFigure(c.state, c.canvas, c.services);
 }
 
-void PlayTurnSound(Window& w) { w.PlayWave(QStringLiteral("./sound/turn.wav"), false); }
+void PlayTurnSound(Services& services) { services.PlayWave(QStringLiteral("./sound/turn.wav"), false); }

@@ -6,7 +6,8 @@
 #include "view/display_list.h"
 
 struct AppState;
-class Window;
+class Canvas;
+class Services;
 struct Context;
 
 // Steps 1 to 6 of a redraw, for a back buffer whose current background is `background`.
@@ -15,7 +16,7 @@ DisplayList BuildRedrawList(const AppState& s, Rgb background);
 // The pointer coordinate text: "x= 20 y= 0 z=40".
 QString CoordinateText(float x, float y, float z);
 
-void RedrawFigure(const AppState& s, Window& w);
+void RedrawFigure(const AppState& s, Canvas& canvas, Services& services);
 // How every operation that moves the figure or the view ends.
 void TransformAndRedraw(Context& c);
-void PlayTurnSound(Window& w);
+void PlayTurnSound(Services& services);

@@ -6,7 +6,8 @@
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
-#include "shell/window.h"
+#include "shell/controls_port.h"
+#include "shell/services.h"
 #include "view/renderer.h"
 #include "view/view_commands.h"
 
@@ -14,7 +15,7 @@ namespace {
 constexpr Control kTimer = Control::TurningTimer;
 
 // The four view presets on the toolbar.
-void EnablePresetButtons(Window& w, bool on) {
+void EnablePresetButtons(Controls& w, bool on) {
   for (Control key :
        {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView, Control::cmdEqualAngleView})
     w.SetEnabled(key, on);
@@ -31,10 +32,10 @@ void StartTurning(Context& c) {
   } else {
     s.mblnTurning = true;
     s.mintTurnMode = 1;
-    c.window.SetTimerRunning(kTimer, true);
-    EnablePresetButtons(c.window, false);
+    c.services.SetTimerRunning(kTimer, true);
+    EnablePresetButtons(c.controls, false);
   }
-  c.window.SetExplanationText(kTurningText.toString());
+  c.controls.SetExplanationText(kTurningText.toString());
 }
 
 void TurnTick(Context& c) {
@@ -52,7 +53,7 @@ void TurnTick(Context& c) {
 void StopTurning(Context& c) {
   if (!c.state.mblnTurning) return;
   c.state.mblnTurning = false;
-  c.window.SetTimerRunning(kTimer, false);
-  EnablePresetButtons(c.window, true);
-  c.window.SetExplanationText(QString());
+  c.services.SetTimerRunning(kTimer, false);
+  EnablePresetButtons(c.controls, true);
+  c.controls.SetExplanationText(QString());
 }

@@ -6,7 +6,9 @@
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
-#include "shell/window.h"
+#include "shell/canvas.h"
+#include "shell/controls_port.h"
+#include "shell/services.h"
 #include "shell/window_layout.h"
 #include "view/renderer.h"
 #include "view/view_commands.h"
@@ -18,24 +20,24 @@ constexpr Control kFrontBox = Control::picFrontView;
 constexpr Control kTopBox = Control::picTopVIew;
 constexpr Control kSideBox = Control::picSideView;
 
-void PlaceBoth(Window& w, const QRect& r) {
+void PlaceBoth(Controls& w, const QRect& r) {
   w.Place(kBackBuffer, r);
   w.Place(kFigBox, r);
 }
 
-void ShowViewBoxes(Window& w, bool on) {
+void ShowViewBoxes(Controls& w, bool on) {
   for (Control box : {kFrontBox, kSideBox, kTopBox}) w.SetVisible(box, on);
 }
 
 // Glides to a view and keeps what the live canvas shows, at the front-view canvas's size.
 void CaptureView(Context& c, ViewAngles view, Control box) {
   GoToView(c, view.h, view.v);
-  c.window.CopyFigureBoxTo(box, c.window.Placement(kFrontBox).size());
-  c.window.RepaintCanvas(box);
+  c.canvas.CopyFigureBoxTo(box, c.controls.Placement(kFrontBox).size());
+  c.canvas.RepaintCanvas(box);
 }
 
 void SwitchOn(Context& c) {
-  Window& w = c.window;
+  Controls& w = c.controls;
   c.state.mblnThirdAngle = true;
   PlaceBoth(w, FullPictureRect(w));
   ShowViewBoxes(w, false);
@@ -45,22 +47,22 @@ void SwitchOn(Context& c) {
   CaptureView(c, kTopView, kTopBox);
   CaptureView(c, kSideView, kSideBox);
   SetView(c, kIsometricView.h, kIsometricView.v);
-  w.RepaintCanvas(kFigBox);
-  w.RepaintCanvas(kBackBuffer);
-  PlayTurnSound(w);
+  c.canvas.RepaintCanvas(kFigBox);
+  c.canvas.RepaintCanvas(kBackBuffer);
+  PlayTurnSound(c.services);
   w.SetExplanationText(kThirdAngleText.toString());
   TransformAndRedraw(c);
 }
 
 void SwitchOff(Context& c) {
   c.state.mblnThirdAngle = false;
-  PlaceBoth(c.window, FullPictureRect(c.window));
-  ShowViewBoxes(c.window, false);
+  PlaceBoth(c.controls, FullPictureRect(c.controls));
+  ShowViewBoxes(c.controls, false);
   TransformAndRedraw(c);
 }
 }  // namespace
 
-QRect FullPictureRect(const Window& w) {
+QRect FullPictureRect(const Controls& w) {
   const ScreenProfile* profile = &kScreenProfiles[0];
   for (const ScreenProfile& p : kScreenProfiles) {
     if (w.IsChecked(p.menuItem)) profile = &p;

@@ -5,12 +5,12 @@
 #include <QStringView>
 
 struct Context;
-class Window;
+class Controls;
 
 inline constexpr QStringView kThirdAngleText = u"三角法表示中！もう一度押すと、元に戻ります。";
 
 // The whole picture area for the ticked window size and the bar heights as they are now.
-QRect FullPictureRect(const Window& w);
+QRect FullPictureRect(const Controls& w);
 // The top-right quarter of a picture area of that size, where the live picture goes.
 QRect QuarterPictureRect(const QRect& full);
 

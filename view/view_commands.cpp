@@ -5,7 +5,8 @@
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
-#include "shell/window.h"
+#include "shell/canvas.h"
+#include "shell/services.h"
 #include "view/renderer.h"
 
 namespace {
@@ -44,9 +45,9 @@ void GoToView(Context& c, int16_t targetH, int16_t targetV) {
   do {
     s.mintAngleV = StepToward(s.mintAngleV, targetV);
     s.mintAngleH = StepToward(s.mintAngleH, targetH);
-    c.window.AwaitGlideFrame();
+    c.canvas.AwaitGlideFrame();
     TransformAndRedraw(c);
-    c.window.PresentGlideFrame();
+    c.canvas.PresentGlideFrame();
   } while (s.mintAngleH != targetH || s.mintAngleV != targetV);
 }
 
@@ -63,10 +64,10 @@ void HorizontalAngleDown(Context& c) { Step(c, c.state.mintAngleH, AngleStepDown
 
 void Magnify(Context& c) {
   if (c.state.msngZoom <= 5.0) c.state.msngZoom = static_cast<float>(c.state.msngZoom * 1.1);
-  RedrawFigure(c.state, c.window);
+  RedrawFigure(c.state, c.canvas, c.services);
 }
 
 void Reduce(Context& c) {
   if (c.state.msngZoom > 0.5) c.state.msngZoom = static_cast<float>(c.state.msngZoom * 0.9);
-  RedrawFigure(c.state, c.window);
+  RedrawFigure(c.state, c.canvas, c.services);
 }

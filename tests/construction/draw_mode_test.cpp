@@ -7,7 +7,7 @@
 #include "drawing_fixture.h"
 
 namespace {
-bool DrawControlsEnabled(const Window& w, bool on) {
+bool DrawControlsEnabled(const Controls& w, bool on) {
   for (int i = 4; i <= 12; ++i) {
     if (w.IsEnabled(Command1(i)) != on) return false;
   }

@@ -69,14 +69,14 @@ TEST_F(SampleFigure, MissingOrBrokenFileShowsOneErrorAndKeepsFigure) {
     window_.messages.clear();
     if (!bytes.isEmpty()) PutSample(bytes);
     const AppState before = state_;
-    LoadSampleFigure(state_, window_);
+    LoadSampleFigure(state_, window_, window_, window_);
     ExpectFailureShownOnce(before);
   }
 }
 
 TEST_F(SampleFigure, LoadsZoomsAndDrawsOnce) {
   PutSample(" 100  100  100  2 \r\n 0  0  0  200  0  0 \r\n 200  0  0  200  200  200 \r\n" + kTrailerLine);
-  LoadSampleFigure(state_, window_);
+  LoadSampleFigure(state_, window_, window_, window_);
 
   ExpectDrawnOnceWithTurnSound();
   EXPECT_EQ(state_.mintLineCount, 2);
@@ -90,7 +90,7 @@ TEST_F(SampleFigure, LoadsZoomsAndDrawsOnce) {
 TEST_F(SampleFigure, EmptySampleKeepsZoomAndStillDraws) {
   // Its centre sums to 0, which gives no zoom; the old one stays usable.
   PutSample(" 0  0  0  0 \r\n" + kTrailerLine);
-  LoadSampleFigure(state_, window_);
+  LoadSampleFigure(state_, window_, window_, window_);
 
   ExpectDrawnOnceWithTurnSound();
   EXPECT_EQ(state_.mintLineCount, 0);
@@ -102,7 +102,7 @@ TEST_F(SampleFigure, FoundBelowProgramFolderNotCurrentFolder) {
   const QString here = QDir::currentPath();
   QTemporaryDir elsewhere;
   ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
-  LoadSampleFigure(state_, window_);
+  LoadSampleFigure(state_, window_, window_, window_);
   QDir::setCurrent(here);
 
   EXPECT_TRUE(window_.messages.empty());

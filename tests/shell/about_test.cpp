@@ -17,7 +17,7 @@ namespace {
 
 TEST(About, VersionBoxShowsVersionPictureWithOkThenWaitsForSound) {
   FakeWindow w;
-  ShowAbout(0, w);
+  ShowAbout(0, w, w, w);
   EXPECT_EQ(
       w.calls,
       QStringList({QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
@@ -29,7 +29,7 @@ TEST(About, VersionBoxShowsVersionPictureWithOkThenWaitsForSound) {
 
 TEST(About, SplashShowsSplashPictureWithoutOkThenWaitsForSound) {
   FakeWindow w;
-  ShowAbout(1, w);
+  ShowAbout(1, w, w, w);
   EXPECT_EQ(w.calls,
             QStringList(
                 {QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
@@ -42,7 +42,7 @@ TEST(About, SplashShowsSplashPictureWithoutOkThenWaitsForSound) {
 TEST(About, OtherModesOnlyLoadTheWindow) {
   for (int16_t mode : {int16_t(2), int16_t(-1), int16_t(32767)}) {
     FakeWindow w;
-    ShowAbout(mode, w);
+    ShowAbout(mode, w, w, w);
     EXPECT_EQ(w.calls, QStringList({QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
                                     QStringLiteral("Hourglass off")}))
         << mode;

@@ -37,7 +37,7 @@ class Copy : public FakeContext {
     state.msngLineY[4] = 100;
     state.mintLineCount = 2;
     ComputeView(state);
-    RedrawFigure(state, w);
+    RedrawFigure(state, w, w);
   }
   QSize NormalCanvas() const {
     return LayoutFor(kScreenProfiles[0], w.toolbarHeight, w.statusBarHeight, false).canvas.size();
@@ -73,7 +73,7 @@ TEST_F(Copy, MonochromeIsBlackOnWhiteOnTheClipboardAndColourOnTheScreen) {
 
   // Draw mode has its own colours: both commands copy the same picture.
   state.mblnDrawMode = true;
-  RedrawFigure(state, w);
+  RedrawFigure(state, w, w);
   w.clipboard.clear();
   CopyPictureInColour(c);
   CopyPictureInMonochrome(c);

@@ -128,7 +128,7 @@ TEST_F(Quitting, ShiftEscAsksFirstAndStopsTheRotationAfterADecline) {
     }
   } watching;
   watching.state = &state;
-  Context wc{state, watching, watchman};
+  Context wc{state, watching, watching, watching, watching, watchman};
   state.mblnTurning = true;
   watching.SetTimerRunning(Control::TurningTimer, true);
   watching.answers = {A::Cancel};
@@ -206,6 +206,6 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
   EXPECT_TRUE(w.dialogFileName.isEmpty());
   // The watchman leaves that caption alone.
-  WatchmanTick(state, watchman, w);
+  WatchmanTick(state, watchman, w, w);
   EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
 }

@@ -30,7 +30,7 @@ struct StartUpRun {
   AppState state;
   StartUpWindow w;
   WatchmanState watchman;
-  Context c{state, w, watchman};
+  Context c{state, w, w, w, w, watchman};
 };
 
 // The calls that mark the steps, in the order they came.

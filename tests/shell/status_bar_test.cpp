@@ -13,7 +13,7 @@ const QString kMarker = QStringLiteral("\u3000*[変更あり]");
 
 class Watchman : public ::testing::Test {
  protected:
-  void Tick() { WatchmanTick(state, watchman, w); }
+  void Tick() { WatchmanTick(state, watchman, w, w); }
   void At(int16_t h, int16_t v) {
     state.mintAngleH = h;
     state.mintAngleV = v;

@@ -87,7 +87,7 @@ TEST(WindowLayout, StartUpStateOfTheCommands) {
   FakeWindow w;
   w.screen = QSize(800, 600);
   SetUpMainWindow(w);
-  SetUpDrawingArea(w);
+  SetUpDrawingArea(w, w);
   SetInitialCommandState(w);
   EXPECT_EQ(w.clientSize, QSize(640, 450));
   EXPECT_TRUE(w.keyPreview);

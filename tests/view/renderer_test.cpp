@@ -126,8 +126,8 @@ TEST(Renderer, RedrawDrawsOnceAndPlaysTheTurnSound) {
   ComputeView(s);
   FakeWindow w;
   w.background = kWhite;
-  RedrawFigure(s, w);
-  RedrawFigure(s, w);  // nothing changed: still a redraw and a sound
+  RedrawFigure(s, w, w);
+  RedrawFigure(s, w, w);  // nothing changed: still a redraw and a sound
   ASSERT_EQ(w.drawn.size(), 2u);
   EXPECT_EQ(w.drawn[0][0], Primitive(ClearPrim{kWhite}));
   EXPECT_EQ(w.drawn[1][0], Primitive(ClearPrim{kDarkGreen}));  // the background persisted

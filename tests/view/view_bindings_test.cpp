@@ -35,7 +35,7 @@ class ViewBindings : public ::testing::Test {
     FakeWindow window;
     window.checked.insert(Control::mnuNormalSize);
     WatchmanState watchman;
-    Context c{state, window, watchman};
+    Context c{state, window, window, window, window, watchman};
     state.mblnTurning = turningBefore;
     door(c);
     return {state.mintAngleH,  state.mintAngleV,

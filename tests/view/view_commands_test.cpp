@@ -37,7 +37,7 @@ class ViewCommands : public ::testing::Test {
   AppState state;
   GlideWindow window{state};
   WatchmanState watchman;
-  Context c{state, window, watchman};
+  Context c{state, window, window, window, window, watchman};
 };
 
 std::vector<Angles> Glide(int h0, int h1, int v0, int v1) {
