@@ -98,6 +98,8 @@ FrmPathSetting::FrmPathSetting(const QList<DriveEntry>& drives, QWidget* parent)
   connect(Drive1, &QComboBox::activated, this, &FrmPathSetting::Drive1_Activated);
   connect(model_, &QFileSystemModel::rowsInserted, this, &FrmPathSetting::DirModel_Changed);
   connect(model_, &QFileSystemModel::layoutChanged, this, &FrmPathSetting::DirModel_Changed);
+  // A folder above ours vanishing (another program's temporary folder) shifts ours up out of view.
+  connect(model_, &QFileSystemModel::rowsRemoved, this, &FrmPathSetting::DirModel_Changed);
   connect(Dir1, &QTreeView::expanded, this, &FrmPathSetting::StopFollowing);
   connect(Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this, &FrmPathSetting::StopFollowing);
   connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &FrmPathSetting::Dir1_Change);

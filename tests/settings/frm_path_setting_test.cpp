@@ -35,7 +35,7 @@ class FrmPathSettingTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(tmp.isValid());
     const QDir base(tmp.path());
-    for (const char* sub : {"work/a/b", "work/c", "other/d"})
+    for (const char* sub : {"work/a/b", "work/c", "other/d", "gone"})
       ASSERT_TRUE(base.mkpath(QString::fromLatin1(sub)));
     ASSERT_TRUE(QDir::setCurrent(base.filePath(QStringLiteral("work"))));
     work = QDir::currentPath();
@@ -96,6 +96,18 @@ TEST_F(FrmPathSettingTest, TreeKeepsTheCurrentFolderInViewWhileTheListingArrives
     if (inView()) break;
   }
   for (int i = 0; i < 10; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  EXPECT_TRUE(inView());
+  EXPECT_EQ(TreeFolder(), work);
+
+  // A folder listed above ours disappears: the rows shift up, ours must stay in view.
+  const QString gone = QDir(tmp.path()).filePath(QStringLiteral("gone"));
+  ASSERT_TRUE(dialog->DirModel()->index(gone).isValid());
+  ASSERT_TRUE(QDir(gone).removeRecursively());
+  deadline.setRemainingTime(5000);
+  while (!deadline.hasExpired() && dialog->DirModel()->index(gone).isValid())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  ASSERT_FALSE(dialog->DirModel()->index(gone).isValid());
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   EXPECT_TRUE(inView());
   EXPECT_EQ(TreeFolder(), work);
 }
