@@ -10,10 +10,10 @@
 
 #include "bench_figure.h"
 #include "construction/dispatch.h"
-#include "shell/frm_nubo_win.h"
 #include "view/compute_view.h"
 #include "view/renderer.h"
 #include "view/view_commands.h"
+#include "window/frm_nubo_win.h"
 
 namespace {
 // The 1024 x 768 layout's canvas.

@@ -9,11 +9,11 @@
 
 #include "bench_figure.h"
 #include "construction/dispatch.h"
-#include "platform/picture_box.h"
-#include "shell/frm_nubo_win.h"
 #include "shell/window_layout.h"
 #include "view/compute_view.h"
 #include "view/renderer.h"
+#include "window/frm_nubo_win.h"
+#include "window/picture_box.h"
 
 namespace {
 double Min(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }

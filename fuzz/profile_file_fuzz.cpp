@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "settings/profile_file.h"
+#include "services/profile_file.h"
 
 namespace {
 void Check(bool ok) {

@@ -1,10 +1,10 @@
 // Judging learners and writing what was found: the console's lines and the spreadsheet's rows.
-#include "sheet/class_report.h"
+#include "class_report.h"
 
 #include <QStringList>
 #include <cmath>
 
-#include "sheet/drawing_scale.h"
+#include "drawing_scale.h"
 
 namespace {
 Point3 Negated(const Point3& p) { return {-p.x, -p.y, -p.z}; }

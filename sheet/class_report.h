@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "sheet/edge_set.h"
+#include "edge_set.h"
 
 enum class LearnerVerdict { Right, Wrong, Unreadable };
 

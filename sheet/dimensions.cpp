@@ -1,10 +1,10 @@
 // Where the dimension, extension lines and values of the overall sizes go on paper.
-#include "sheet/dimensions.h"
+#include "dimensions.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "sheet/drawing_scale.h"
+#include "drawing_scale.h"
 
 namespace {
 std::vector<QPointF> PaperPoints(const ViewDrawing& d, const BoxMapping& m) {

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "sheet/sheet_layout.h"
+#include "sheet_layout.h"
 
 struct DimensionMark {
   QLineF line;  // between the arrow tips, paper mm

@@ -1,5 +1,5 @@
 // The scale series and number texts shared by the pages and the checker's messages.
-#include "sheet/drawing_scale.h"
+#include "drawing_scale.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Collinear pieces are grouped by line, then their intervals along the line are joined or subtracted.
-#include "sheet/edge_set.h"
+#include "edge_set.h"
 
 #include <algorithm>
 #include <array>

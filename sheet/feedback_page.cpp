@@ -1,17 +1,17 @@
 // The feedback page: the answer's three views and picture, each with the learner's differences over it,
 // a legend, the verdict and the counts. Views are fitted to the answer and the extra pieces together, so
 // nothing the learner drew lies outside its box.
-#include "sheet/feedback_page.h"
+#include "feedback_page.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <memory>
 
+#include "drawing_scale.h"
 #include "figure/app_state.h"
-#include "sheet/drawing_scale.h"
-#include "sheet/sheet_layout.h"
-#include "sheet/sheet_page.h"
+#include "sheet_layout.h"
+#include "sheet_page.h"
 
 namespace {
 constexpr double kAnswerLine = 0.5, kDifferenceLine = 1.0, kFrame = 0.5, kThin = 0.35;

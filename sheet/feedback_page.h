@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "sheet/class_report.h"
+#include "class_report.h"
 
 class QPainter;
 

@@ -3,7 +3,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "sheet/sheet_command.h"
+#include "sheet_command.h"
 
 int main(int argc, char** argv) {
   // Pages are painted with fonts, which need a GUI application but no screen; on Linux a terminal or a

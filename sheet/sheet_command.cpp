@@ -1,7 +1,7 @@
 // Argument parsing and the two subcommands. Every input file is read before any output is written, and the
 // whole output is built in memory, written at once and committed through QSaveFile, so neither bad input
 // nor a full disk leaves a partial file behind.
-#include "sheet/sheet_command.h"
+#include "sheet_command.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -20,13 +20,13 @@
 #include <optional>
 #include <span>
 
+#include "class_report.h"
+#include "drawing_scale.h"
+#include "edge_set.h"
+#include "feedback_page.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
-#include "sheet/class_report.h"
-#include "sheet/drawing_scale.h"
-#include "sheet/edge_set.h"
-#include "sheet/feedback_page.h"
-#include "sheet/sheet_page.h"
+#include "sheet_page.h"
 
 namespace {
 const QString kProgram = QStringLiteral("nuboro-sheet");

@@ -1,5 +1,5 @@
 // Page geometry for the worksheets: projection through ComputeView, the boxes, scales and grids.
-#include "sheet/sheet_layout.h"
+#include "sheet_layout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "sheet/edge_set.h"
+#include "edge_set.h"
 #include "view/view_commands.h"
 
 struct AppState;

@@ -1,7 +1,7 @@
 // The worksheet page: the furniture (heading, 年・組・番・名前, instructions) and per problem the three
 // framed views on squared paper, the picture on its own paper, the task, scale and third-angle symbol. Every
 // line is at least 0.35 mm wide so it survives printing.
-#include "sheet/sheet_page.h"
+#include "sheet_page.h"
 
 #include <QFont>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "sheet/dimensions.h"
+#include "dimensions.h"
 
 namespace {
 constexpr double kThin = 0.35, kFrame = 0.5, kFigureLine = 0.7;

@@ -4,8 +4,8 @@
 #include <QString>
 #include <span>
 
-#include "sheet/drawing_scale.h"
-#include "sheet/sheet_layout.h"
+#include "drawing_scale.h"
+#include "sheet_layout.h"
 
 class QPainter;
 

@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "class_report.h"
 #include "figure/figure_file.h"
 #include "file_bytes.h"
-#include "sheet/class_report.h"
-#include "sheet/sheet_command.h"
+#include "sheet_command.h"
 #include "sheet_figures.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Overall dimensions against the figures they measure: values, where their lines run on paper and the
 // gaps a drawing class asks for.
-#include "sheet/dimensions.h"
+#include "dimensions.h"
 
 #include <gtest/gtest.h>
 

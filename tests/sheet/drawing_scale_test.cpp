@@ -1,11 +1,11 @@
 // Which drawing scale a figure gets: the series at its boundaries, forced scales as written, and the
 // choice for figures just inside and just outside each boundary on the real page layouts.
-#include "sheet/drawing_scale.h"
+#include "drawing_scale.h"
 
 #include <gtest/gtest.h>
 
-#include "sheet/sheet_layout.h"
 #include "sheet_figures.h"
+#include "sheet_layout.h"
 
 TEST(DrawingScale, TheLargestOfTheSeriesNotAboveTheFactor) {
   const struct {

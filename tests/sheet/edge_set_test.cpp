@@ -1,5 +1,5 @@
 // Edge sets: merging collinear pieces, and comparing a learner's figure with the answer.
-#include "sheet/edge_set.h"
+#include "edge_set.h"
 
 #include <gtest/gtest.h>
 

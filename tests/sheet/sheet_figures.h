@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "edge_set.h"
 #include "figure/app_state.h"
-#include "sheet/edge_set.h"
 
 inline std::unique_ptr<AppState> FigureOf(const std::vector<Edge>& edges) {
   auto s = std::make_unique<AppState>();

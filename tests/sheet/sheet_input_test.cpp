@@ -7,7 +7,7 @@
 #include "fifo.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
-#include "sheet/sheet_command.h"
+#include "sheet_command.h"
 
 // A named pipe given as a figure, to either command: refused at once, naming it, with nothing written.
 TEST(SheetInput, ANamedPipeIsRefusedWithoutWaiting) {

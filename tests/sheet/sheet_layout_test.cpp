@@ -1,5 +1,5 @@
 // The view boxes' grids: where their lines fall, and when a grid is left out.
-#include "sheet/sheet_layout.h"
+#include "sheet_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -19,13 +19,13 @@
 #include <map>
 #include <set>
 
+#include "edge_set.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
 #include "file_bytes.h"
-#include "sheet/edge_set.h"
-#include "sheet/sheet_command.h"
-#include "sheet/sheet_page.h"
+#include "sheet_command.h"
 #include "sheet_figures.h"
+#include "sheet_page.h"
 
 namespace {
 struct Result {

@@ -1,0 +1,379 @@
+// The main window: canvases, key preview, and the operations' ports over its Qt controls.
+#include "window/frm_nubo_win.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <thread>
+
+#include "construction/virtual_keys.h"
+#include "dialogs/file_dialog.h"
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_other_option.h"
+#include "dialogs/frm_path_setting.h"
+#include "dialogs/help_viewer.h"
+#include "dialogs/message_box.h"
+#include "figure/app_state.h"
+#include "figure/figure_file.h"
+#include "services/clipboard.h"
+#include "services/ini_settings_store.h"
+#include "services/sound.h"
+#include "settings/other_options.h"
+#include "window/picture_box.h"
+#include "window/wood_panel.h"
+
+namespace {
+PictureBox* NewCanvas(QWidget* parent, Control id) {
+  auto* box = new PictureBox(parent);
+  box->setObjectName(QString::fromLatin1(ControlName(id)));
+  box->SetBackground(kDarkGreen);
+  return box;
+}
+}  // namespace
+
+FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      context_{state, *this, *this, *this, *this, watchman_},
+      sound_(new WavePlayer(this)) {
+  client_ = new QWidget(this);
+  setCentralWidget(client_);
+  setWindowTitle(kBaseTitle.toString());
+  // The splash has the same title: whatever drives or times the program from outside finds this window by
+  // its role (WM_WINDOW_ROLE on X11).
+  setWindowRole(QStringLiteral("frmNuboWin"));
+  setWindowIcon(QIcon(QStringLiteral(":/desktop/nuboro.svg")));
+}
+
+// Apart from the constructor, so that the splash is up while the controls are made.
+void FrmNuboWin::LoadMainWindow() {
+  if (loaded_) return;
+  loaded_ = true;
+  BuildMenus();
+  BuildToolbar();
+  picFigBox = NewCanvas(client_, Control::picFigBox);
+  picFrontView = NewCanvas(client_, Control::picFrontView);
+  picTopVIew = NewCanvas(client_, Control::picTopVIew);
+  picSideView = NewCanvas(client_, Control::picSideView);
+  Keep(Control::picFigBox, picFigBox);
+  Keep(Control::picFrontView, picFrontView);
+  Keep(Control::picTopVIew, picTopVIew);
+  Keep(Control::picSideView, picSideView);
+  // Screen readers name the canvases by what they show.
+  picFigBox->setAccessibleName(QStringLiteral("図形"));
+  picFrontView->setAccessibleName(QStringLiteral("正面図"));
+  picTopVIew->setAccessibleName(QStringLiteral("平面図"));
+  picSideView->setAccessibleName(QStringLiteral("右側面図"));
+  BuildPictureButtons();
+  BuildStatusBar();
+  BuildTimers();
+  SetClientSize(QSize(640, 450));
+  qApp->installEventFilter(this);
+}
+
+FrmNuboWin::~FrmNuboWin() {
+  qApp->removeEventFilter(this);
+  delete frmAbout_;
+  delete help_;
+}
+
+QObject* FrmNuboWin::ControlObject(Control id) const { return controls_[static_cast<size_t>(id)]; }
+void FrmNuboWin::Keep(Control id, QObject* object) { controls_[static_cast<size_t>(id)] = object; }
+
+QAction* FrmNuboWin::MenuItem(Control item) const { return qobject_cast<QAction*>(ControlObject(item)); }
+
+void FrmNuboWin::DrawFigure(const DisplayList& list) {
+  picbkgFigBox.Rasterise(list);
+  // A glide frame is drawn off screen at once, but shown no sooner than one refresh after the last.
+  if (glideFramePending_) std::this_thread::sleep_until(glideFrameDue_);
+  picFigBox->BlockCopyFrom(picbkgFigBox.Image());
+  // Synchronous, so that every frame of an animation reaches the screen.
+  picFigBox->repaint();
+}
+
+Rgb FrmNuboWin::FigureBackground() const { return picbkgFigBox.Background(); }
+
+void FrmNuboWin::EraseFigureBox() { picFigBox->Erase(); }
+
+void FrmNuboWin::PlayWave(const QString& path, bool wait) {
+  sound_->Play(ProgramFolder() + u'/' + path, wait);
+}
+
+MessageAnswer FrmNuboWin::ShowMessage(const Message& m) { return ShowMessageBox(this, m); }
+
+QString FrmNuboWin::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+
+QString FrmNuboWin::OwnFiguresFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (documents.isEmpty()) return QString();
+  const QString folder = documents + QStringLiteral("/立体ヌボロ");
+  return QDir().mkpath(folder) ? folder : QString();
+}
+
+void FrmNuboWin::SetEnabled(Control control, bool on) {
+  QObject* c = ControlObject(control);
+  if (auto* a = qobject_cast<QAction*>(c))
+    a->setEnabled(on);
+  else if (auto* w = qobject_cast<QWidget*>(c))
+    w->setEnabled(on);
+}
+
+bool FrmNuboWin::IsEnabled(Control control) const {
+  QObject* c = ControlObject(control);
+  if (auto* a = qobject_cast<QAction*>(c)) return a->isEnabled();
+  if (auto* w = qobject_cast<QWidget*>(c)) return w->isEnabled();
+  return true;
+}
+
+void FrmNuboWin::SetChecked(Control menuItem, bool on) {
+  if (!RowOf(menuItem).checkable) return;
+  checked_[static_cast<size_t>(menuItem)] = on;
+  MenuItem(menuItem)->setChecked(on);
+}
+
+bool FrmNuboWin::IsChecked(Control menuItem) const { return checked_[static_cast<size_t>(menuItem)]; }
+
+void FrmNuboWin::SetVisible(Control control, bool on) {
+  if (auto* w = qobject_cast<QWidget*>(ControlObject(control))) w->setVisible(on);
+}
+
+void FrmNuboWin::Place(Control control, const QRect& rect) {
+  if (control == Control::picbkgFigBox) {
+    backBufferRect_ = rect;
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    picbkgFigBox.Resize(rect.size(), s ? s->devicePixelRatio() : 1.0);
+  } else if (auto* w = qobject_cast<QWidget*>(ControlObject(control))) {
+    w->setGeometry(rect);
+  }
+}
+
+QRect FrmNuboWin::Placement(Control control) const {
+  if (control == Control::picbkgFigBox) return backBufferRect_;
+  auto* w = qobject_cast<QWidget*>(ControlObject(control));
+  return w ? w->geometry() : QRect();
+}
+
+// The client area is everything below the menu bar; toolbar and status bar are docked inside it.
+void FrmNuboWin::SetClientSize(const QSize& size) {
+  client_->setFixedSize(size);
+  LayOutBars();
+  setFixedSize(size.width(), size.height() + menuBar()->sizeHint().height());
+}
+
+void FrmNuboWin::LayOutBars() {
+  const QSize size = client_->size();
+  tlbToolBar->setGeometry(0, 0, size.width(), ToolbarHeight());
+  sbrConditionNow->setGeometry(0, size.height() - StatusBarHeight(), size.width(), StatusBarHeight());
+}
+
+void FrmNuboWin::CentreOnScreen() {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect area = s->geometry();
+  // Before the first showing the frame is not known yet; the window is then off by half its frame.
+  const QSize frame = frameGeometry().size();
+  // No clamping: on a screen smaller than the window it extends past the edges, centred.
+  move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+QSize FrmNuboWin::ScreenSize() const {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  return s ? s->size() : QSize(640, 480);
+}
+
+int FrmNuboWin::ToolbarHeight() const { return tlbToolBar->sizeHint().height(); }
+int FrmNuboWin::StatusBarHeight() const { return sbrConditionNow->sizeHint().height(); }
+
+QString FrmNuboWin::Title() const { return windowTitle(); }
+void FrmNuboWin::SetTitle(const QString& title) { setWindowTitle(title); }
+
+// Screen readers hear which panel speaks, also while it is empty.
+void FrmNuboWin::SetExplanationText(const QString& text) {
+  sbrExplanation->setText(text);
+  sbrExplanation->setAccessibleName(kExplanationPanelDesignText.toString() + text);
+}
+
+void FrmNuboWin::SetAngleText(const QString& text) {
+  sbrAngle->setText(text);
+  sbrAngle->setAccessibleName(kAnglePanelDesignText.toString() + text);
+}
+
+void FrmNuboWin::SetPanelWidths(int explanation, int angle) {
+  sbrExplanation->setFixedWidth(explanation);
+  sbrAngle->setMinimumWidth(angle);
+}
+
+QString FrmNuboWin::DialogFileName() const { return dialogFileName_; }
+
+void FrmNuboWin::SetTimerInterval(Control timer, int milliseconds) {
+  auto* t = qobject_cast<QTimer*>(ControlObject(timer));
+  if (!t) return;
+  t->setInterval(milliseconds);
+  if (t->property("designRunning").toBool() && milliseconds > 0 && !t->isActive()) t->start();
+}
+
+void FrmNuboWin::SetTimerRunning(Control timer, bool running) {
+  auto* t = qobject_cast<QTimer*>(ControlObject(timer));
+  if (!t) return;
+  t->setProperty("designRunning", running);
+  running && t->interval() > 0 ? t->start() : t->stop();
+}
+
+void FrmNuboWin::SetKeyPreview(bool on) { keyPreview_ = on; }
+
+// Input stays queued for the dispatcher's next turn, in the order it was typed.
+void FrmNuboWin::ProcessPendingEvents() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void FrmNuboWin::FocusFigureBox() { picFigBox->setFocus(Qt::OtherFocusReason); }
+
+void FrmNuboWin::LoadAboutWindow() {
+  if (!frmAbout_) {
+    frmAbout_ = new FrmAbout();
+    connect(frmAbout_, &FrmAbout::okClicked, this, &FrmNuboWin::UnloadAboutWindow);
+  }
+  frmAbout_->Fit();
+}
+
+void FrmNuboWin::ShowAboutWindow(const QString& picture, bool withOkButton) {
+  LoadAboutWindow();
+  frmAbout_->ShowPicture(ProgramFolder() + u'/' + picture, withOkButton);
+}
+
+void FrmNuboWin::UnloadAboutWindow() {
+  if (frmAbout_) frmAbout_->close();
+}
+
+void FrmNuboWin::OpenHelpFile(const QString& path) {
+  if (!help_) help_ = new HelpViewer();
+  help_->OpenContents(path);
+}
+
+SettingsStore& FrmNuboWin::Settings() {
+  if (!settings_) settings_ = std::make_unique<IniSettingsStore>();
+  return *settings_;
+}
+
+void FrmNuboWin::PrepareOtherOptions() {
+  if (frmOtherOption_) return;
+  frmOtherOption_ = new FrmOtherOption(this);
+  frmOtherOption_->Prepare();
+  connect(frmOtherOption_, &FrmOtherOption::applyRequested, this,
+          [this](const OtherOptionValues& values) { ApplyOtherOptions(context_, values); });
+}
+
+void FrmNuboWin::OpenOtherOptions() {
+  PrepareOtherOptions();
+  frmOtherOption_->exec();
+}
+
+DataPathChoice FrmNuboWin::RunDataPathDialog(const QString& current) {
+  return RunPathSettingDialog(this, current);
+}
+
+void FrmNuboWin::SetWaitCursor(bool on) {
+  on ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
+}
+
+void FrmNuboWin::ShowMainWindow() {
+  show();
+  FocusFigureBox();
+}
+
+void FrmNuboWin::EndProgram() {
+  ending_ = true;
+  close();
+}
+
+void FrmNuboWin::SetFigureBackground(Rgb colour) { picbkgFigBox.SetBackground(colour); }
+
+// Key preview: every key-down anywhere in this window reaches the dispatcher before the focused control.
+bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !keyPreview_) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  // Alt alone hands the keys to the menu bar to walk its menus, as the menu loop does. A menu bar that kept
+  // the focus after its walk ended (one menu's letter typed in another, a window opened from a menu) walks
+  // nothing: it would swallow Escape for good, so the keys go back to the figure.
+  if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+    if (bar->activeAction()) return false;
+    FocusFigureBox();
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const int16_t vk = VirtualKeyFromQt(key->key());
+  if (vk == 0) return false;
+  KeyDown(context_, *tables_, vk, ModifierState(key->modifiers()));
+  return true;
+}
+
+// The close box asks the same as the quit command; the program itself decides whether to end.
+void FrmNuboWin::closeEvent(QCloseEvent* event) {
+  if (!ending_) {
+    event->ignore();
+    CloseRequest(context_, *tables_);
+    // An end decided inside this event: Qt drops the nested close(), so this event carries it out.
+    if (!ending_) return;
+  }
+  // The help window belongs to this process and cannot outlive it.
+  if (frmAbout_) frmAbout_->close();
+  if (help_) help_->close();
+  event->accept();
+}
+
+// View glides and the three-view display.
+void FrmNuboWin::CopyFigureBoxTo(Control canvas, const QSize& size) {
+  if (auto* box = qobject_cast<PictureBox*>(ControlObject(canvas)))
+    box->BlockCopyFrom(picFigBox->Picture(), size);
+}
+
+void FrmNuboWin::RepaintCanvas(Control canvas) {
+  // The back buffer is never on screen: nothing to repaint.
+  if (auto* box = qobject_cast<PictureBox*>(ControlObject(canvas))) box->repaint();
+}
+
+void FrmNuboWin::AwaitGlideFrame() {
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  const qreal hz = s && s->refreshRate() > 1 ? s->refreshRate() : 60.0;
+  glideFramePending_ = true;
+  glideFrameDue_ = glideFrames_.empty() ? std::chrono::steady_clock::time_point()
+                                        : glideFrames_.back() + std::chrono::duration_cast<Clock::duration>(
+                                                                    std::chrono::duration<double>(1.0 / hz));
+}
+
+void FrmNuboWin::PresentGlideFrame() {
+  // repaint() has already painted the frame and flushed it to the display; running the event loop here
+  // would run shortcuts, menus and timer ticks in the middle of the glide.
+  glideFramePending_ = false;
+  if (glideFrames_.size() >= 64) glideFrames_.erase(glideFrames_.begin());
+  glideFrames_.push_back(std::chrono::steady_clock::now());
+}
+
+// Files and the clipboard.
+std::optional<QString> FrmNuboWin::RunOpenDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Open, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+std::optional<QString> FrmNuboWin::RunSaveDialog(const QString& folder, const QStringList& filters) {
+  const auto path =
+      RunFileDialog(this, FileDialogMode::Save, folder, filters, FilePartOfPath(dialogFileName_));
+  if (path) dialogFileName_ = *path;
+  return path;
+}
+
+void FrmNuboWin::SetDialogFileName(const QString& path) { dialogFileName_ = path; }
+
+void FrmNuboWin::PutFigureBoxOnClipboard() { PutPictureOnClipboard(picFigBox->Picture(), picFigBox->size()); }
