@@ -4,11 +4,18 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <string>
 
 inline QByteArray FileBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+inline bool PutFile(const QString& path, const QByteArray& bytes);
+inline bool PutFile(const QString& path, const std::string& bytes) {
+  return PutFile(path, QByteArray::fromStdString(bytes));
+}
+inline bool PutFile(const QString& path, const char* bytes) { return PutFile(path, QByteArray(bytes)); }
 
 inline bool PutFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);

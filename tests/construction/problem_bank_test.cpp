@@ -11,6 +11,7 @@
 #include "drawing_fixture.h"
 #include "figure/figure_file.h"
 #include "file_bytes.h"
+#include "platform/qt_files.h"
 #include "settings/operation_settings.h"
 
 namespace {
@@ -57,8 +58,9 @@ TEST_F(ProblemBank, EveryFigureIsBuiltWithThePointerAtItsLevelAndSavedAsShipped)
       const QString path = kBank + "/" + kLevelFolders[level] + "/" + name;
       SCOPED_TRACE(path.toStdString());
       AppState shipped;
-      QString error;
-      ASSERT_TRUE(ReadFigureFile(path, shipped, error)) << error.toStdString();
+      QtFiles disk;
+      std::u16string error;
+      ASSERT_TRUE(ReadFigureFile(disk, path.toStdU16String(), shipped, error)) << Utf8FromUtf16(error);
       ASSERT_GT(shipped.mintLineCount, 0);
 
       Reset();
@@ -71,7 +73,7 @@ TEST_F(ProblemBank, EveryFigureIsBuiltWithThePointerAtItsLevelAndSavedAsShipped)
         EnterPoint(c, 0);
       }
       EXPECT_EQ(Figure(), FigureOf(shipped));
-      EXPECT_EQ(FigureFileBytes(state), FileBytes(path));
+      EXPECT_EQ(FigureFileBytes(state), FileBytes(path).toStdString());
     }
   }
 }

@@ -7,6 +7,7 @@
 #include "fifo.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "platform/qt_files.h"
 #include "sheet/sheet_command.h"
 
 // A named pipe given as a figure, to either command: refused at once, naming it, with nothing written.
@@ -17,8 +18,9 @@ TEST(SheetInput, ANamedPipeIsRefusedWithoutWaiting) {
   const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
   ASSERT_TRUE(MakeFifo(pipe));
   AppState empty;
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(answer, empty, error));
+  QtFiles disk;
+  std::u16string error;
+  ASSERT_TRUE(WriteFigureFile(disk, answer.toStdU16String(), empty, error));
 
   for (const QStringList& args :
        {QStringList{"sheet", pipe, "-o", pdf}, QStringList{"check", answer, pipe}}) {
