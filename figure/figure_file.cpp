@@ -18,20 +18,33 @@ constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// An item as the user would read it: ASCII as it stands, Shift_JIS half-width katakana as themselves, any
-// other character (a byte pair where it can be one) as U+FFFD. Cut at `limit` characters.
+// The Shift_JIS pair's character where an item typed with the input method on would hold it: the wide
+// space, digits and Latin letters. Any other pair is shown as U+FFFD.
+char16_t WidePair(uint8_t lead, uint8_t trail) {
+  if (lead == 0x81 && trail == 0x40) return u'\u3000';
+  if (lead != 0x82) return u'\ufffd';
+  if (trail >= 0x4f && trail <= 0x58) return static_cast<char16_t>(0xff10 + (trail - 0x4f));
+  if (trail >= 0x60 && trail <= 0x79) return static_cast<char16_t>(0xff21 + (trail - 0x60));
+  if (trail >= 0x81 && trail <= 0x9a) return static_cast<char16_t>(0xff41 + (trail - 0x81));
+  return u'\ufffd';
+}
+
+// An item as the user would read it: ASCII as it stands, Shift_JIS half-width katakana and the pairs above
+// as themselves, anything else as U+FFFD. Cut at `limit` characters.
 std::u16string ShownItem(std::string_view item, std::size_t limit) {
   std::u16string out;
   for (std::size_t i = 0; i < item.size() && out.size() < limit; ++i) {
     const auto b = static_cast<uint8_t>(item[i]);
+    const auto next = i + 1 < item.size() ? static_cast<uint8_t>(item[i + 1]) : uint8_t{0};
+    const bool lead = (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
     if (b < 0x80) {
       out += static_cast<char16_t>(b);
     } else if (b >= 0xa1 && b <= 0xdf) {
       out += static_cast<char16_t>(0xff61 + (b - 0xa1));
+    } else if (lead && ((next >= 0x40 && next <= 0x7e) || (next >= 0x80 && next <= 0xfc))) {
+      out += WidePair(b, next);
+      ++i;
     } else {
-      const bool lead = (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
-      const auto next = i + 1 < item.size() ? static_cast<uint8_t>(item[i + 1]) : 0;
-      if (lead && ((next >= 0x40 && next <= 0x7e) || (next >= 0x80 && next <= 0xfc))) ++i;
       out += u'\ufffd';
     }
   }

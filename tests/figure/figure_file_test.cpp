@@ -155,6 +155,27 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"TrailerWhereNumberBelongs", " 10  0  0  1 \r\n" + kTrailerLine, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The box names the item a learner would look for: its place, and its text as an editor showed it.
+TEST(ParseFigure, NamesTheItemItCannotRead) {
+  const struct {
+    std::string bytes;
+    std::u16string shown;
+  } cases[] = {
+      {" 1O  0  0  0 \r\n", u"1 番目の項目「1O」"},
+      {"\x82\x50\x82\x4f 0 0 0", u"1 番目の項目「１０」"},  // digits typed with the input method on
+      {"1,\x81\x40\x82\x60\x82\x81 0 0", u"2 番目の項目「\u3000Ａａ」"},
+      {"1 2 \xb1\xb2 0", u"3 番目の項目「ｱｲ」"},  // half-width katakana
+      {"1 2 3 \x97\xa7\x80", u"4 番目の項目「\ufffd\ufffd」"},  // other characters, a stray byte
+      {"12345678901234567890123x 0 0 0", u"1 番目の項目「12345678901234567890」"},
+  };
+  for (const auto& k : cases) {
+    FigureData f;
+    std::u16string error;
+    ASSERT_FALSE(ParseFigureFile(k.bytes, f, error)) << k.bytes;
+    EXPECT_EQ(error, u"数値として読めない項目があります（" + k.shown + u"）。") << k.bytes;
+  }
+}
+
 TEST(ParseFigure, KeepsStoredCentreAndOrder) {
   FigureData f;
   std::u16string error;
