@@ -64,10 +64,11 @@ bool StoredFlag(SettingsStore& store, std::u16string_view key) {
 }  // namespace
 
 std::optional<long long> StoredNumber(std::u16string_view text) {
-  std::optional<std::string> digits = LowerAscii(Trimmed(text));
-  if (!digits) return std::nullopt;
-  const char* first = digits->data();
-  const char* last = first + digits->size();
+  // Digits past ASCII make no number, as the stored texts are read everywhere.
+  const std::optional<std::string> ascii = LowerAscii(Trimmed(text));
+  if (!ascii) return std::nullopt;
+  const char* first = ascii->data();
+  const char* last = first + ascii->size();
   if (first != last && *first == '+' && last - first > 1 && first[1] != '-') ++first;
   long long n = 0;
   const auto [end, ec] = std::from_chars(first, last, n);
