@@ -10,6 +10,7 @@
 
 #include "bench_figure.h"
 #include "figure/figure_file.h"
+#include "qt_files.h"
 #include "view/compute_view.h"
 
 namespace {
@@ -33,17 +34,18 @@ BENCHMARK(BM_ComputeView)->Repetitions(5)->ReportAggregatesOnly(true);
 static void BM_WriteFigureFile(benchmark::State& st) {
   AppState s = BenchFigure();
   QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("bench.nbo"));
-  QString error;
+  const std::u16string path = dir.filePath(QStringLiteral("bench.nbo")).toStdU16String();
+  QtFiles disk;
+  std::u16string error;
   for (auto _ : st) {
-    if (!WriteFigureFile(path, s, error)) st.SkipWithError("write failed");
+    if (!WriteFigureFile(disk, path, s, error)) st.SkipWithError("write failed");
   }
 }
 BENCHMARK(BM_WriteFigureFile)->Apply(Aggregates);
 
 // The baseline: the same bytes, already made, through QSaveFile with its sync; no writer can beat it.
 static void BM_BaselineSaveFileOnly(benchmark::State& st) {
-  const QByteArray bytes = FigureFileBytes(BenchFigure());
+  const QByteArray bytes = QByteArray::fromStdString(FigureFileBytes(BenchFigure()));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("bench.nbo"));
   for (auto _ : st) {
@@ -64,11 +66,12 @@ BENCHMARK(BM_FigureFileBytes)->Apply(Aggregates);
 static void BM_ReadFigureFile(benchmark::State& st) {
   AppState s = BenchFigure();
   QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("bench.nbo"));
-  QString error;
-  WriteFigureFile(path, s, error);
+  const std::u16string path = dir.filePath(QStringLiteral("bench.nbo")).toStdU16String();
+  QtFiles disk;
+  std::u16string error;
+  WriteFigureFile(disk, path, s, error);
   for (auto _ : st) {
-    if (!ReadFigureFile(path, s, error)) st.SkipWithError("read failed");
+    if (!ReadFigureFile(disk, path, s, error)) st.SkipWithError("read failed");
   }
 }
 BENCHMARK(BM_ReadFigureFile)->Apply(Aggregates);
@@ -77,8 +80,9 @@ BENCHMARK(BM_ReadFigureFile)->Apply(Aggregates);
 static void BM_BaselineReadAndDecodeOnly(benchmark::State& st) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("bench.nbo"));
-  QString error;
-  WriteFigureFile(path, BenchFigure(), error);
+  QtFiles disk;
+  std::u16string error;
+  WriteFigureFile(disk, path.toStdU16String(), BenchFigure(), error);
   for (auto _ : st) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) st.SkipWithError("read failed");

@@ -22,9 +22,10 @@ const QRect kLargeCanvas(2, 30, 872, 688);
 struct BenchWindow {
   explicit BenchWindow(AppState& s) : window(s) {
     window.LoadMainWindow();
-    window.SetClientSize(QSize(1024, 738));
-    window.Place(Control::picbkgFigBox, kLargeCanvas);
-    window.Place(Control::picFigBox, kLargeCanvas);
+    window.SetClientSize(Size(1024, 738));
+    const Rect canvas(kLargeCanvas.x(), kLargeCanvas.y(), kLargeCanvas.width(), kLargeCanvas.height());
+    window.Place(Control::picbkgFigBox, canvas);
+    window.Place(Control::picFigBox, canvas);
     window.show();
     QApplication::processEvents();
   }

@@ -38,7 +38,7 @@ class LargeLayout {
     QApplication::processEvents();
     ComputeView(state);
   }
-  QRect Canvas() const { return window.Placement(Control::picFigBox); }
+  Rect Canvas() const { return window.Placement(Control::picFigBox); }
 
   AppState state;
   FrmNuboWin window;
@@ -47,7 +47,7 @@ class LargeLayout {
 void Redraw(benchmark::State& st, bool drawMode) {
   LargeLayout l(drawMode);
   for (auto _ : st) RedrawFigure(l.state, l.window, l.window);
-  const QRect c = l.Canvas();
+  const Rect c = l.Canvas();
   st.SetLabel(QStringLiteral("canvas %1x%2 at (%3, %4)")
                   .arg(c.width())
                   .arg(c.height())
@@ -83,7 +83,7 @@ BENCHMARK(BM_RedrawDrawModeHeldStart)->Apply(Aggregates);
 // The baseline: a clear and the same lines through QPainter's cosmetic pen into a same-size RGB32 image.
 static void BM_BaselineQPainterDrawLines(benchmark::State& st) {
   LargeLayout l(false);
-  const QSize size = l.Canvas().size();
+  const QSize size(l.Canvas().width(), l.Canvas().height());
   const std::vector<QLineF> lines = CanvasLines(l.state, size);
   QImage image(size, QImage::Format_RGB32);
   QPen pen(Qt::white, 1);

@@ -21,6 +21,6 @@ int main(int argc, char* argv[]) {
   StartUp(window.Ctx());
   // A figure file given to the program, as the desktop passes it on a double-click.
   const QStringList args = QApplication::arguments();
-  if (args.size() > 1) OpenFigureFromCommandLine(window.Ctx(), args.at(1));
+  if (args.size() > 1) OpenFigureFromCommandLine(window.Ctx(), args.at(1).toStdU16String());
   return QApplication::exec();
 }

@@ -1,11 +1,11 @@
 // Arbitrary bytes into the figure-file reader; a file it accepts must survive being written and read again.
-#include <QByteArray>
-#include <QString>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "figure/figure_file.h"
 
@@ -21,12 +21,11 @@ bool Close(float written, float read) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QByteArray bytes =
-      QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   auto first = std::make_unique<FigureData>();
-  QString error;
+  std::u16string error;
   if (!ParseFigureFile(bytes, *first, error)) {
-    Check(!error.isEmpty());
+    Check(!error.empty());
     return 0;
   }
   const int n = first->lineCount;

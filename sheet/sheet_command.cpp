@@ -27,6 +27,7 @@
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
 #include "sheet_page.h"
+#include "qt_files.h"
 
 namespace {
 const QString kProgram = QStringLiteral("nuboro-sheet");
@@ -96,8 +97,10 @@ void SetUp(QCommandLineParser& parser, const Options& o) {
 // A figure file read whole, or a message naming the file and the reader's reason.
 bool ReadFigure(const QString& path, AppState& s, QTextStream& err, QString* reason = nullptr) {
   InitialiseApplicationState(s);
-  QString error;
-  if (ReadFigureFile(path, s, error)) return true;
+  QtFiles files;
+  std::u16string text;
+  if (ReadFigureFile(files, path.toStdU16String(), s, text)) return true;
+  const QString error = QString::fromStdU16String(text);
   if (reason) *reason = error;
   err << kProgram << ": 「" << path << "」を読めません: " << error << Qt::endl;
   return false;

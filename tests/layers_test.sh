@@ -57,9 +57,11 @@ check_layer() {
 case ${1:-} in
   directions)
     check_layer core core
-    check_layer sheet sheet core
-    check_layer desktop desktop core
+    check_layer qt qt core
+    check_layer sheet sheet qt core
+    check_layer desktop desktop qt core
     check_layer tests/core tests/core tests/core/fakes core
+    check_layer tests/qt tests/qt tests/core tests/core/fakes qt core
     ;;
   toolkit)
     shift

@@ -11,6 +11,7 @@
 
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "qt_files.h"
 #include "settings/operation_settings.h"
 
 namespace {
@@ -249,9 +250,10 @@ bool Write(const QString& path, const Lines& lines) {
     }
   }
   UpdateFigureCentre(s);
-  QString error;
-  if (WriteFigureFile(path, s, error)) return true;
-  std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+  QtFiles files;
+  std::u16string error;
+  if (WriteFigureFile(files, path.toStdU16String(), s, error)) return true;
+  std::fprintf(stderr, "%s\n", QString::fromStdU16String(error).toLocal8Bit().constData());
   return false;
 }
 }  // namespace

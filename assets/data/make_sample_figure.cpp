@@ -1,8 +1,10 @@
 // Writes the sample figure with the program's own writer: a block whose top face slopes to the front.
+#include <QString>
 #include <cstdio>
 
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "qt_files.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -28,9 +30,10 @@ int main(int argc, char** argv) {
     }
   }
   UpdateFigureCentre(s);
-  QString error;
-  if (!WriteFigureFile(QString::fromLocal8Bit(argv[1]), s, error)) {
-    std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+  QtFiles files;
+  std::u16string error;
+  if (!WriteFigureFile(files, QString::fromLocal8Bit(argv[1]).toStdU16String(), s, error)) {
+    std::fprintf(stderr, "%s\n", QString::fromStdU16String(error).toLocal8Bit().constData());
     return 1;
   }
   return 0;

@@ -1,7 +1,7 @@
 // Draw mode on and off, and the drawing pointer's steps along the axes and back to the origin.
 #include "construction/draw_mode.h"
 
-#include <QString>
+#include <string_view>
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
@@ -11,7 +11,7 @@
 
 namespace {
 // The gap after "！" is an ideographic space.
-constexpr QStringView kDrawModeText =
+constexpr std::u16string_view kDrawModeText =
     u"作図モードです！\u3000もう一度作図ボタンを押すと、通常モードにもどりますよ。";
 
 // The point the pointer keys move: the line-end pointer while a line start is held.
@@ -25,7 +25,7 @@ void ToggleDrawMode(Context& c) {
   for (int i = 4; i <= 12; ++i) c.controls.SetEnabled(Command1(i), on);
   c.controls.SetEnabled(Control::cmdNewFig, on);
   // Switching off says nothing: the draw-mode text stays until the panel is next emptied.
-  if (on) c.controls.SetExplanationText(kDrawModeText.toString());
+  if (on) c.controls.SetExplanationText(std::u16string(kDrawModeText));
   TransformAndRedraw(c);
 }
 

@@ -1,8 +1,8 @@
 // Entering points: the first stroke holds a line start, the second records or removes the line.
 #include "construction/line_editing.h"
 
-#include <QString>
 #include <algorithm>
+#include <string_view>
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
@@ -10,7 +10,7 @@
 #include "view/renderer.h"
 
 namespace {
-constexpr QStringView kFigureFullText = u"これ以上線を引けません（650本まで）。";
+constexpr std::u16string_view kFigureFullText = u"これ以上線を引けません（650本まで）。";
 
 // Points are the same only when every coordinate is equal as a float: no tolerance.
 struct Point {
@@ -57,7 +57,7 @@ void EndLine(Context& c, int16_t shift) {
       s.mintLineCount = static_cast<int16_t>(n + 1);
     } else {
       // Line 651 has no entries left; refusing keeps the count and the arrays in agreement.
-      c.controls.SetExplanationText(kFigureFullText.toString());
+      c.controls.SetExplanationText(std::u16string(kFigureFullText));
     }
   }
   s.mblnModified = true;

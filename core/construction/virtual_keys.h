@@ -1,14 +1,9 @@
 // Keys as the dispatcher knows them: virtual-key codes and a modifier bit set (1 Shift, 2 Ctrl, 4 Alt).
 #pragma once
 
-#include <QtCore/qnamespace.h>
 #include <cstdint>
 
 inline constexpr int16_t kVkBack = 8, kVkReturn = 13, kVkEscape = 27, kVkSpace = 32;
 inline constexpr int16_t kVkLeft = 37, kVkUp = 38, kVkRight = 39, kVkDown = 40;
 inline constexpr int16_t kVkF1 = 112, kVkF2 = 113, kVkF3 = 114, kVkF4 = 115, kVkF5 = 116, kVkF6 = 117,
                          kVkF7 = 118, kVkF8 = 119;
-
-// 0 for a key that has no code here.
-int16_t VirtualKeyFromQt(int qtKey);
-int16_t ModifierState(Qt::KeyboardModifiers modifiers);

@@ -6,7 +6,7 @@
 void InitialiseApplicationState(AppState& s) {
   s.mintUnitLength = 20;
   s.mintMaxSize = 200;
-  s.mstrDataPath = QStringLiteral("./data");
+  s.mstrDataPath = u"./data";
   ResetFigureAndView(s);
   s.msngRefX[1] = 2000, s.msngRefY[1] = 0, s.msngRefZ[1] = 0;
   s.msngRefX[2] = 0, s.msngRefY[2] = 2000, s.msngRefZ[2] = 0;

@@ -1,10 +1,10 @@
 // The whole shared state of the program: the figure, reference points, view, limits and mode flags.
 #pragma once
 
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 
 inline constexpr int kMaxLines = 650;
 inline constexpr int kLastEntry = 2 * kMaxLines;  // entries 0..1300; entry 0 is the figure centre
@@ -29,7 +29,7 @@ struct AppState {
 
   int16_t mintUnitLength = 20;
   int16_t mintMaxSize = 200;
-  QString mstrDataPath = QStringLiteral("./data");
+  std::u16string mstrDataPath = u"./data";
 
   bool mblnDrawMode = false;
   bool mblnNoLineStart = true;

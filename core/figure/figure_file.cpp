@@ -1,47 +1,76 @@
-// The ".nbo" format: Shift-JIS text, CR LF, a header, one record per line, a trailer.
+// The ".nbo" format: ASCII numbers, CR LF, a header, one record per line, a Shift_JIS trailer.
 #include "figure/figure_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "figure/number_format.h"
 #include "figure/numeric.h"
+#include "figure/text.h"
+#include "shell/files.h"
 
 namespace {
-constexpr const char* kCodec = "Shift_JIS";
 // Far beyond any real figure file; keeps a stray huge file from filling memory.
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
-bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// The Shift_JIS pair's character where an item typed with the input method on would hold it: the wide
+// space, digits and Latin letters. Any other pair is shown as U+FFFD.
+char16_t WidePair(uint8_t lead, uint8_t trail) {
+  if (lead == 0x81 && trail == 0x40) return u'\u3000';
+  if (lead != 0x82) return u'\ufffd';
+  if (trail >= 0x4f && trail <= 0x58) return static_cast<char16_t>(0xff10 + (trail - 0x4f));
+  if (trail >= 0x60 && trail <= 0x79) return static_cast<char16_t>(0xff21 + (trail - 0x60));
+  if (trail >= 0x81 && trail <= 0x9a) return static_cast<char16_t>(0xff41 + (trail - 0x81));
+  return u'\ufffd';
+}
+
+// An item as the user would read it: ASCII as it stands, Shift_JIS half-width katakana and the pairs above
+// as themselves, anything else as U+FFFD. Cut at `limit` characters.
+std::u16string ShownItem(std::string_view item, std::size_t limit) {
+  std::u16string out;
+  for (std::size_t i = 0; i < item.size() && out.size() < limit; ++i) {
+    const auto b = static_cast<uint8_t>(item[i]);
+    const auto next = i + 1 < item.size() ? static_cast<uint8_t>(item[i + 1]) : uint8_t{0};
+    const bool lead = (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
+    if (b < 0x80) {
+      out += static_cast<char16_t>(b);
+    } else if (b >= 0xa1 && b <= 0xdf) {
+      out += static_cast<char16_t>(0xff61 + (b - 0xa1));
+    } else if (lead && ((next >= 0x40 && next <= 0x7e) || (next >= 0x80 && next <= 0xfc))) {
+      out += WidePair(b, next);
+      ++i;
+    } else {
+      out += u'\ufffd';
+    }
+  }
+  return out;
+}
 
 // Items separated by runs of spaces, one comma, or line ends.
 class ItemReader {
  public:
-  explicit ItemReader(QStringView text) : text_(text) {}
+  explicit ItemReader(std::string_view text) : text_(text) {}
 
   // Next numeric item, or nullopt with `error` set.
-  std::optional<double> Number(QString& error) {
+  std::optional<double> Number(std::u16string& error) {
     SkipBlanks(true);
     if (pos_ >= text_.size()) {
-      error = QStringLiteral("ファイルが途中で終わっています。");
+      error = u"ファイルが途中で終わっています。";
       return std::nullopt;
     }
-    const qsizetype start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != u' ' && text_[pos_] != u',' && !IsLineEnd(text_[pos_]))
-      ++pos_;
-    const QStringView item = text_.sliced(start, pos_ - start);
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != ' ' && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) ++pos_;
+    const std::string_view item = text_.substr(start, pos_ - start);
     SkipSeparator();
     const auto value = ParseFileNumber(item);
     if (!value) {
-      error = QStringLiteral("数値として読めない項目があります（%1 番目の項目「%2」）。")
-                  .arg(++items_)
-                  .arg(item.left(20).toString());
+      error = u"数値として読めない項目があります（" + NumberText(++items_) + u" 番目の項目「" +
+              ShownItem(item, 20) + u"」）。";
       return std::nullopt;
     }
     ++items_;
@@ -56,77 +85,73 @@ class ItemReader {
 
  private:
   void SkipBlanks(bool lineEnds) {
-    while (pos_ < text_.size() && (text_[pos_] == u' ' || (lineEnds && IsLineEnd(text_[pos_])))) ++pos_;
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || (lineEnds && IsLineEnd(text_[pos_])))) ++pos_;
   }
   void SkipSeparator() {
     SkipBlanks(false);
-    if (pos_ < text_.size() && text_[pos_] == u',') ++pos_;
+    if (pos_ < text_.size() && text_[pos_] == ',') ++pos_;
   }
 
-  QStringView text_;
-  qsizetype pos_ = 0;
+  std::string_view text_;
+  std::size_t pos_ = 0;
   int items_ = 0;
 };
 
-bool ReadCoordinate(ItemReader& in, float& out, QString& error) {
+bool ReadCoordinate(ItemReader& in, float& out, std::u16string& error) {
   const auto v = in.Number(error);
   if (!v) return false;
   if (!std::isfinite(*v) || std::abs(*v) > std::numeric_limits<float>::max()) {
-    error = QStringLiteral("座標の値が大きすぎます。");
+    error = u"座標の値が大きすぎます。";
     return false;
   }
   out = static_cast<float>(*v);
   return true;
 }
 
-bool ReadPoint(ItemReader& in, FigureData& f, int i, QString& error) {
+bool ReadPoint(ItemReader& in, FigureData& f, int i, std::u16string& error) {
   return ReadCoordinate(in, f.x[i], error) && ReadCoordinate(in, f.y[i], error) &&
          ReadCoordinate(in, f.z[i], error);
 }
 
-bool ReadLineCount(ItemReader& in, int16_t& out, QString& error) {
+bool ReadLineCount(ItemReader& in, int16_t& out, std::u16string& error) {
   const auto v = in.Number(error);
   if (!v) return false;
   const double n = RoundHalfEven(*v);
   if (!(n >= std::numeric_limits<int16_t>::min() && n <= std::numeric_limits<int16_t>::max())) {
-    error = QStringLiteral("線の数が大きすぎます。");
+    error = u"線の数が大きすぎます。";
     return false;
   }
   if (n < 0 || n > kMaxLines) {
-    error = QStringLiteral("線の数 %1 は扱えません（0 から %2 まで）。").arg(n).arg(kMaxLines);
+    error = u"線の数 " + NumberText(static_cast<long long>(n)) + u" は扱えません（0 から " +
+            NumberText(kMaxLines) + u" まで）。";
     return false;
   }
   out = static_cast<int16_t>(n);
   return true;
 }
+
+std::u16string Quoted(const std::u16string& path) { return u"「" + path + u"」"; }
 }  // namespace
 
-bool FigureTextCodecAvailable() {
-  return QStringDecoder(kCodec).isValid() && QStringEncoder(kCodec).isValid();
-}
-
-bool ParseFigureFile(const QByteArray& bytes, FigureData& out, QString& error) {
-  QStringDecoder decode(kCodec);
-  const QString text = decode(bytes);
-  ItemReader in(text);
+bool ParseFigureFile(std::string_view bytes, FigureData& out, std::u16string& error) {
+  ItemReader in(bytes);
   if (!ReadPoint(in, out, 0, error) || !ReadLineCount(in, out.lineCount, error)) return false;
   for (int k = 1; k <= out.lineCount; ++k) {
     if (!ReadPoint(in, out, 2 * k - 1, error) || !ReadPoint(in, out, 2 * k, error)) return false;
   }
   if (!in.Text()) {
-    error = QStringLiteral("ファイルの最後の行「%1」がありません。").arg(QString::fromUtf8(kFigureTrailer));
+    error = u"ファイルの最後の行「" + std::u16string(kFigureTrailer) + u"」がありません。";
     return false;
   }
   return true;
 }
 
-QByteArray FigureFileBytes(const AppState& s) {
-  static const QByteArray trailer =
-      QByteArray(QStringEncoder(kCodec)(QString::fromUtf8(kFigureTrailer))) + "\r\n";
+std::string FigureFileBytes(const AppState& s) {
   const int n = LineCount(s);
   // Room for every number at its longest; the text is written in place and cut to length once.
-  QByteArray out(qsizetype{2 * n + 1} * (3 * kMaxFileNumberChars + 2) + kMaxFileNumberChars + trailer.size(),
-                 Qt::Uninitialized);
+  std::string out(std::size_t(2 * n + 1) * (3 * kMaxFileNumberChars + 2) + kMaxFileNumberChars +
+                      kFigureTrailerBytes.size(),
+                  '\0');
   char* p = out.data();
   const auto point = [&](int i) {
     p = WriteFileNumber(p, s.msngLineX[i]);
@@ -145,39 +170,22 @@ QByteArray FigureFileBytes(const AppState& s) {
     point(2 * k);
     lineEnd();
   }
-  p = std::copy(trailer.begin(), trailer.end(), p);
-  out.truncate(p - out.data());
+  p = std::copy(kFigureTrailerBytes.begin(), kFigureTrailerBytes.end(), p);
+  out.resize(static_cast<std::size_t>(p - out.data()));
   return out;
 }
 
-bool ReadFigureFile(const QString& path, AppState& s, QString& error) {
-  // Opening a named pipe waits for a writer, for ever; a device or a folder holds no figure either.
-  const QFileInfo info(path);
-  if (info.exists() && !info.isFile()) {
-    error = QStringLiteral("「%1」は普通のファイルではないので、図形ファイルとして読めません。").arg(path);
-    return false;
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("図形ファイル「%1」を開けません。").arg(path);
-    return false;
-  }
-  QByteArray bytes;
-  if (!file.isSequential() && file.size() > 0) {
-    // One buffer of the file's own size; a file past the bound is refused before anything is read.
-    if (file.size() <= kMaxFileBytes) bytes = file.read(file.size());
-  } else {
-    while (bytes.size() <= kMaxFileBytes) {
-      const QByteArray chunk = file.read(64 * 1024);
-      if (chunk.isEmpty()) break;
-      bytes += chunk;
-    }
-  }
-  const bool tooLarge = file.size() > kMaxFileBytes || bytes.size() > kMaxFileBytes;
-  file.close();
-  if (tooLarge) {
-    error = QStringLiteral("図形ファイル「%1」は大きすぎて読めません。").arg(path);
-    return false;
+bool ReadFigureFile(Files& files, const std::u16string& path, AppState& s, std::u16string& error) {
+  std::string bytes;
+  switch (files.ReadAll(path, kMaxFileBytes, bytes)) {
+    case FileStatus::Ok: break;
+    case FileStatus::NotRegular:
+      error = Quoted(path) + u"は普通のファイルではないので、図形ファイルとして読めません。";
+      return false;
+    case FileStatus::TooLarge:
+      error = u"図形ファイル" + Quoted(path) + u"は大きすぎて読めません。";
+      return false;
+    default: error = u"図形ファイル" + Quoted(path) + u"を開けません。"; return false;
   }
   FigureData f;
   if (!ParseFigureFile(bytes, f, error)) return false;
@@ -189,24 +197,17 @@ bool ReadFigureFile(const QString& path, AppState& s, QString& error) {
   return true;
 }
 
-bool WriteFigureFile(const QString& path, const AppState& s, QString& error) {
-  const QByteArray bytes = FigureFileBytes(s);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("図形ファイル「%1」を作れません。").arg(path);
-    return false;
+bool WriteFigureFile(Files& files, const std::u16string& path, const AppState& s, std::u16string& error) {
+  switch (files.ReplaceAll(path, FigureFileBytes(s))) {
+    case FileStatus::Ok: return true;
+    case FileStatus::CannotCommit:
+      error = u"図形ファイル" + Quoted(path) + u"を保存できません。";
+      return false;
+    case FileStatus::CannotWrite:
+      error = u"図形ファイル" + Quoted(path) + u"を書き込めません。";
+      return false;
+    default: error = u"図形ファイル" + Quoted(path) + u"を作れません。"; return false;
   }
-  // A short write or a failed flush must never reach commit(): the old file would be replaced.
-  if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-    file.cancelWriting();
-    error = QStringLiteral("図形ファイル「%1」を書き込めません。").arg(path);
-    return false;
-  }
-  if (!file.commit()) {
-    error = QStringLiteral("図形ファイル「%1」を保存できません。").arg(path);
-    return false;
-  }
-  return true;
 }
 
 bool SetZoomFromCentre(AppState& s) {
@@ -217,17 +218,20 @@ bool SetZoomFromCentre(AppState& s) {
   return true;
 }
 
-QString NormaliseFigureFileName(const QString& name) {
-  qsizetype first = 0, last = name.size();
-  while (first < last && name[first] == u' ') ++first;
-  while (last > first && name[last - 1] == u' ') --last;
-  const QString trimmed = name.sliced(first, last - first);
-  if (trimmed.isEmpty()) return trimmed;
-  if (trimmed.right(4).toUpper() == QStringLiteral(".NBO")) return trimmed;
-  return trimmed + QStringLiteral(".nbo");
+std::u16string NormaliseFigureFileName(std::u16string_view name) {
+  while (!name.empty() && name.front() == u' ') name.remove_prefix(1);
+  while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
+  std::u16string trimmed(name);
+  if (trimmed.empty()) return trimmed;
+  if (trimmed.size() >= 4) {
+    std::u16string ext = trimmed.substr(trimmed.size() - 4);
+    for (char16_t& ch : ext) ch = ch >= u'a' && ch <= u'z' ? char16_t(ch - u'a' + u'A') : ch;
+    if (ext == u".NBO") return trimmed;
+  }
+  return trimmed + u".nbo";
 }
 
-QString FilePartOfPath(const QString& path) {
-  const qsizetype cut = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
-  return path.mid(cut + 1);
+std::u16string FilePartOfPath(std::u16string_view path) {
+  const std::size_t cut = path.find_last_of(u"\\/");
+  return std::u16string(cut == std::u16string_view::npos ? path : path.substr(cut + 1));
 }

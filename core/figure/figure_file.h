@@ -1,10 +1,12 @@
 // Reading and writing ".nbo" figure files, and the small helpers around them. No dialogs here.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <string>
+#include <string_view>
 
 #include "figure/app_state.h"
+
+class Files;
 
 // The part of the state that a figure file holds.
 struct FigureData {
@@ -12,23 +14,24 @@ struct FigureData {
   int16_t lineCount = 0;
 };
 
-inline constexpr char kFigureTrailer[] = "立体ヌボロ for Windows Ver3.1";
+inline constexpr std::u16string_view kFigureTrailer = u"立体ヌボロ for Windows Ver3.1";
+// The trailer's line as it stands in a file: Shift_JIS, the only bytes of a figure file past ASCII.
+inline constexpr std::string_view kFigureTrailerBytes =
+    "\x97\xa7\x91\xcc\x83\x6b\x83\x7b\x83\x8d for Windows Ver3.1\r\n";
 
 // Parses a whole file's bytes; on failure `error` says what went wrong, in Japanese.
-// Whether the toolkit can convert the files' Shift_JIS text: without it nothing can be read or written.
-bool FigureTextCodecAvailable();
-bool ParseFigureFile(const QByteArray& bytes, FigureData& out, QString& error);
-QByteArray FigureFileBytes(const AppState& s);
+bool ParseFigureFile(std::string_view bytes, FigureData& out, std::u16string& error);
+std::string FigureFileBytes(const AppState& s);
 
 // Reads into a separate figure and replaces the state's figure only when the whole file was good. Only
 // a regular file (or a link to one) is opened at all.
-bool ReadFigureFile(const QString& path, AppState& s, QString& error);
+bool ReadFigureFile(Files& files, const std::u16string& path, AppState& s, std::u16string& error);
 // Replaces the file only when every byte was written; otherwise the old file stays as it was.
-bool WriteFigureFile(const QString& path, const AppState& s, QString& error);
+bool WriteFigureFile(Files& files, const std::u16string& path, const AppState& s, std::u16string& error);
 
 // msngZoom = 225 / ((cx + cy + cz) * 2 / 3); left unchanged when that is not a finite number above 0.
 bool SetZoomFromCentre(AppState& s);
 
-QString NormaliseFigureFileName(const QString& name);
+std::u16string NormaliseFigureFileName(std::u16string_view name);
 // The text after the last "\" or "/".
-QString FilePartOfPath(const QString& path);
+std::u16string FilePartOfPath(std::u16string_view path);

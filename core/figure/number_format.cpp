@@ -49,16 +49,15 @@ char* WriteFileNumber(char* out, float v) {
   return last;
 }
 
-QByteArray FormatFileNumber(float v) {
+std::string FormatFileNumber(float v) {
   char buf[kMaxFileNumberChars];
-  return QByteArray(buf, WriteFileNumber(buf, v) - buf);
+  return std::string(buf, WriteFileNumber(buf, v));
 }
 
-std::optional<double> ParseFileNumber(QStringView item) {
+std::optional<double> ParseFileNumber(std::string_view item) {
   std::string text;
   text.reserve(item.size());
-  for (QChar c : item) {
-    const char16_t u = c.unicode();
+  for (const char u : item) {
     const bool allowed = (u >= '0' && u <= '9') || u == '.' || u == '-' || u == '+' || u == 'e' || u == 'E';
     if (!allowed) return std::nullopt;  // also keeps "inf" and "nan" out
     text.push_back(static_cast<char>(u));

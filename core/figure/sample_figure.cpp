@@ -9,10 +9,11 @@
 #include "view/renderer.h"
 
 void LoadSampleFigure(AppState& s, Canvas& canvas, Dialogs& dialogs, Services& services) {
-  QString error;
-  if (!ReadFigureFile(services.ProgramFolder() + QLatin1String(kSampleFigurePath), s, error)) {
-    dialogs.ShowMessage({QStringLiteral("見本の図形を読み込めませんでした。\n") + error,
-                         QStringLiteral("エラー"), MessageButtons::Ok, MessageIcon::None});
+  std::u16string error;
+  if (!ReadFigureFile(services.FileSystem(), services.ProgramFolder() + std::u16string(kSampleFigurePath), s,
+                      error)) {
+    dialogs.ShowMessage(
+        {u"見本の図形を読み込めませんでした。\n" + error, u"エラー", MessageButtons::Ok, MessageIcon::None});
     return;
   }
   // A stored centre that sums to 0 gives no zoom; the figure still shows at the zoom it had.

@@ -8,5 +8,5 @@
 void ChangeDataFolder(Context& c) {
   const DataPathChoice choice = c.dialogs.RunDataPathDialog(c.state.mstrDataPath);
   // An empty folder would send the file dialogs to wherever the process happens to be.
-  if (choice.pathChanged && !choice.dataPath.isEmpty()) c.state.mstrDataPath = choice.dataPath;
+  if (choice.pathChanged && !choice.dataPath.empty()) c.state.mstrDataPath = choice.dataPath;
 }

@@ -1,10 +1,11 @@
 // Difficulty levels, the two permissions, and reading and storing the five settings.
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "construction/controls.h"
 
@@ -24,8 +25,8 @@ inline constexpr std::array<DifficultyLevel, 3> kDifficultyLevels{{
     {Control::mnuSenior, 200, 10},
 }};
 
-inline constexpr char kSettingsApplication[] = "立体ヌボロforWin";
-inline constexpr char kSettingsSection[] = "Option";
+inline constexpr std::u16string_view kSettingsApplication = u"立体ヌボロforWin";
+inline constexpr std::u16string_view kSettingsSection = u"Option";
 
 // The level whose menu item is ticked, or nothing.
 std::optional<int> TickedLevel(Context& c);
@@ -38,5 +39,5 @@ void ReadSettings(Context& c, SettingsStore& store);
 void StoreSettings(Context& c, SettingsStore& store);
 
 // Conversions of stored texts; nothing when the text is not a value of that kind.
-std::optional<long long> StoredNumber(const QString& text);
-std::optional<bool> StoredBoolean(const QString& text);
+std::optional<long long> StoredNumber(std::u16string_view text);
+std::optional<bool> StoredBoolean(std::u16string_view text);

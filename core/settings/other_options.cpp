@@ -4,20 +4,28 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
+#include "figure/number_format.h"
 #include "figure/numeric.h"
+#include "figure/text.h"
 #include "settings/operation_settings.h"
 #include "shell/dialogs.h"
 #include "view/renderer.h"
 
 namespace {
-std::optional<int16_t> LabelNumber(const QString& text) {
-  bool ok = false;
-  const double v = text.toDouble(&ok);
-  if (!ok || !std::isfinite(v)) return std::nullopt;
-  return Nearest16(v);
+// A decimal number, blanks around it allowed; the file's number reader takes the same texts.
+std::optional<int16_t> LabelNumber(std::u16string_view text) {
+  std::string ascii;
+  for (const char16_t ch : Trimmed(text)) {
+    if (ch >= 0x80) return std::nullopt;
+    ascii += static_cast<char>(ch);
+  }
+  const std::optional<double> v = ParseFileNumber(ascii);
+  if (!v || !std::isfinite(*v)) return std::nullopt;
+  return Nearest16(*v);
 }
 
 void ResetReferencePoints(AppState& s) {
@@ -46,8 +54,8 @@ void ApplyOtherOptions(Context& c, const OtherOptionValues& v) {
   }
 
   if (s.mblnDrawMode) {
-    c.dialogs.ShowMessage({QStringLiteral("作図ポインタを原点に戻しますね。"),
-                           QStringLiteral("かくにんします"), MessageButtons::Ok, MessageIcon::Exclamation});
+    c.dialogs.ShowMessage({u"作図ポインタを原点に戻しますね。", u"かくにんします", MessageButtons::Ok,
+                           MessageIcon::Exclamation});
   }
   ResetReferencePoints(s);
   TransformAndRedraw(c);

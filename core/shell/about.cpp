@@ -11,10 +11,10 @@ void ShowAbout(int16_t mode, Controls& controls, Dialogs& dialogs, Services& ser
   controls.SetWaitCursor(false);
   if (mode != kAboutVersionBox && mode != kAboutSplash) return;
   const bool versionBox = mode == kAboutVersionBox;
-  dialogs.ShowAboutWindow((versionBox ? kVersionPicture : kSplashPicture).toString(), versionBox);
+  dialogs.ShowAboutWindow(std::u16string(versionBox ? kVersionPicture : kSplashPicture), versionBox);
   // Paint it now: the waiting sound below blocks the event loop.
   services.ProcessPendingEvents();
-  services.PlayWave(kSplashSound.toString(), true);
+  services.PlayWave(std::u16string(kSplashSound), true);
 }
 
-void OpenHelp(Dialogs& d) { d.OpenHelpFile(kHelpFile.toString()); }
+void OpenHelp(Dialogs& d) { d.OpenHelpFile(std::u16string(kHelpFile)); }

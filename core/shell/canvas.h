@@ -1,9 +1,8 @@
 // The figure canvas and the view canvases: what is drawn, and when it reaches the screen.
 #pragma once
 
-#include <QSize>
-
 #include "construction/controls.h"
+#include "shell/geometry.h"
 #include "view/display_list.h"
 
 class Canvas {
@@ -20,7 +19,7 @@ class Canvas {
   virtual void EraseFigureBox() = 0;
 
   // Copies the display canvas's picture, from its top-left corner, into a view canvas: `size` pixels.
-  virtual void CopyFigureBoxTo(Control canvas, const QSize& size) = 0;
+  virtual void CopyFigureBoxTo(Control canvas, const Size& size) = 0;
   virtual void RepaintCanvas(Control canvas) = 0;
   // Before drawing a glide frame: it will reach the screen no sooner than one display refresh after
   // the previous frame.

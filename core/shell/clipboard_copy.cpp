@@ -19,8 +19,7 @@ void CopyPicture(Context& c, bool colour) {
   // The normal layout also hides the three views, so only a copy at the normal size can be refused.
   if (remembered != 0) ApplyScreenLayout(c, 0);
   if (c.state.mblnThirdAngle) {
-    c.dialogs.ShowMessage(
-        {QString::fromUtf8(kCopyRefusedText), QString(), MessageButtons::Ok, MessageIcon::None});
+    c.dialogs.ShowMessage({std::u16string(kCopyRefusedText), {}, MessageButtons::Ok, MessageIcon::None});
   } else if (colour) {
     c.services.PutFigureBoxOnClipboard();
   } else {

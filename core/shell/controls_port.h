@@ -1,11 +1,10 @@
 // The main window's controls, its frame and status bar, as the operations steer them.
 #pragma once
 
-#include <QRect>
-#include <QSize>
-#include <QString>
+#include <string>
 
 #include "construction/controls.h"
+#include "shell/geometry.h"
 
 class Controls {
  public:
@@ -22,21 +21,21 @@ class Controls {
   virtual bool IsChecked(Control menuItem) const = 0;
   virtual void SetVisible(Control control, bool on) = 0;
   // Position and size in the client area, in device-independent pixels.
-  virtual void Place(Control control, const QRect& rect) = 0;
-  virtual QRect Placement(Control control) const = 0;
+  virtual void Place(Control control, const Rect& rect) = 0;
+  virtual Rect Placement(Control control) const = 0;
 
   // The window itself and the screen it is on.
-  virtual void SetClientSize(const QSize& size) = 0;
+  virtual void SetClientSize(const Size& size) = 0;
   virtual void CentreOnScreen() = 0;
-  virtual QSize ScreenSize() const = 0;
+  virtual Size ScreenSize() const = 0;
   virtual int ToolbarHeight() const = 0;
   virtual int StatusBarHeight() const = 0;
-  virtual QString Title() const = 0;
-  virtual void SetTitle(const QString& title) = 0;
+  virtual std::u16string Title() const = 0;
+  virtual void SetTitle(const std::u16string& title) = 0;
 
   // Status bar: the explanation panel and the viewing-angle panel.
-  virtual void SetExplanationText(const QString& text) = 0;
-  virtual void SetAngleText(const QString& text) = 0;
+  virtual void SetExplanationText(const std::u16string& text) = 0;
+  virtual void SetAngleText(const std::u16string& text) = 0;
   virtual void SetPanelWidths(int explanation, int angle) = 0;
 
   // Key preview: while on, the window sees every key-down before the focused control.

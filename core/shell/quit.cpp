@@ -14,8 +14,8 @@
 #include "view/view_commands.h"
 
 namespace {
-MessageAnswer Ask(Dialogs& w, const char* text, const char* title, MessageButtons buttons) {
-  return w.ShowMessage({QString::fromUtf8(text), QString::fromUtf8(title), buttons, MessageIcon::Question});
+MessageAnswer Ask(Dialogs& w, std::u16string_view text, std::u16string_view title, MessageButtons buttons) {
+  return w.ShowMessage({std::u16string(text), std::u16string(title), buttons, MessageIcon::Question});
 }
 }  // namespace
 
@@ -44,8 +44,8 @@ void NewFigure(Context& c) {
   if (c.state.mblnTurning) StopTurning(c);
   ResetFigureAndView(c.state);
   if (c.state.mblnThirdAngle) ToggleThirdAngle(c);
-  c.controls.SetTitle(TitleWithFile(QString()));
+  c.controls.SetTitle(TitleWithFile({}));
   // The next dialog proposes no name, and the watchman's title has no file in it.
-  c.dialogs.SetDialogFileName(QString());
+  c.dialogs.SetDialogFileName({});
   SetView(c, kIsometricView.h, kIsometricView.v);
 }

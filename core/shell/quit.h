@@ -2,14 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 struct Context;
 
-inline constexpr char kWaitTitle[] = "ちょっとまってね";
-inline constexpr char kSaveQuestion[] = "データが変更されています。保存しますか？";
-inline constexpr char kQuitQuestion[] = "ほんとうに終わりますか？";
-inline constexpr char kQuitTitle[] = "立体ぬぼろの終了確認です";
-inline constexpr char kNewFigureQuestion[] = "作成中のデータが失われますがよろしいですか？";
+inline constexpr std::u16string_view kWaitTitle = u"ちょっとまってね";
+inline constexpr std::u16string_view kSaveQuestion = u"データが変更されています。保存しますか？";
+inline constexpr std::u16string_view kQuitQuestion = u"ほんとうに終わりますか？";
+inline constexpr std::u16string_view kQuitTitle = u"立体ぬぼろの終了確認です";
+inline constexpr std::u16string_view kNewFigureQuestion = u"作成中のデータが失われますがよろしいですか？";
 
 // Only while the figure is modified: asks whether to save it, and saves on Yes.
 void OfferToSave(Context& c);

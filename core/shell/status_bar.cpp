@@ -6,30 +6,32 @@
 #include "shell/controls_port.h"
 #include "shell/dialogs.h"
 
-QString BaseTitle() { return kBaseTitle.toString(); }
+std::u16string BaseTitle() { return std::u16string(kBaseTitle); }
 
-QString TitleWithFile(const QString& fileName) {
-  return BaseTitle() + QStringLiteral("  [ ") + fileName + QStringLiteral(" ]");
+std::u16string TitleWithFile(const std::u16string& fileName) {
+  return BaseTitle() + u"  [ " + fileName + u" ]";
 }
 
 void WatchmanTick(const AppState& state, WatchmanState& watchman, Controls& w, const Dialogs& d) {
-  QStringView text;
+  std::u16string_view text;
+  bool named = false;
   for (const ViewName& v : kViewNames) {
     if (state.mintAngleH == v.angleH && state.mintAngleV == v.angleV) {
       text = v.name;
+      named = true;
       break;
     }
   }
-  if (text.isNull()) {
+  if (!named) {
     // Guard against a counter someone else left out of range.
     if (watchman.frame < 0 || watchman.frame > 3) watchman.frame = 0;
     text = kFaceFrames[watchman.frame];
     watchman.frame = int16_t((watchman.frame + 1) % 4);
   }
-  w.SetAngleText(text.toString());
+  w.SetAngleText(std::u16string(text));
 
   if (state.mblnModified && !watchman.titleMarked) {
-    w.SetTitle(w.Title() + kChangedMarker.toString());
+    w.SetTitle(w.Title() + std::u16string(kChangedMarker));
     watchman.titleMarked = true;
   } else if (!state.mblnModified && watchman.titleMarked) {
     w.SetTitle(TitleWithFile(FilePartOfPath(d.DialogFileName())));
@@ -37,4 +39,4 @@ void WatchmanTick(const AppState& state, WatchmanState& watchman, Controls& w, c
   }
 }
 
-void ExplanationResetTick(Controls& w) { w.SetExplanationText(QString()); }
+void ExplanationResetTick(Controls& w) { w.SetExplanationText({}); }

@@ -1,33 +1,33 @@
 // The status-bar texts, the title texts and the two timer ticks that keep them current.
 #pragma once
 
-#include <QString>
-#include <QStringView>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 struct AppState;
 class Controls;
 class Dialogs;
 
 // Panel texts shown before start-up writes its own.
-inline constexpr QStringView kExplanationPanelDesignText = u"説明：";
-inline constexpr QStringView kAnglePanelDesignText = u"視点の角度：";
+inline constexpr std::u16string_view kExplanationPanelDesignText = u"説明：";
+inline constexpr std::u16string_view kAnglePanelDesignText = u"視点の角度：";
 // What start-up writes into the two panels.
-inline constexpr QStringView kWelcomeText = u"ようこそ！立体ヌボロへ！！";
-inline constexpr QStringView kStartUpAngleText = u"(^o^)/";
+inline constexpr std::u16string_view kWelcomeText = u"ようこそ！立体ヌボロへ！！";
+inline constexpr std::u16string_view kStartUpAngleText = u"(^o^)/";
 
-inline constexpr QStringView kBaseTitle = u"立体ヌボロ for Windows Ver3.1";
+inline constexpr std::u16string_view kBaseTitle = u"立体ヌボロ for Windows Ver3.1";
 // Starts with an ideographic space (U+3000).
-inline constexpr QStringView kChangedMarker = u"\u3000*[変更あり]";
+inline constexpr std::u16string_view kChangedMarker = u"\u3000*[変更あり]";
 
 // The face shown while the view is none of the presets; each frame is seven characters wide so the
 // panel does not jitter.
-inline constexpr QStringView kFaceFrames[4] = {u"~(^  ) ", u" (^o^)/", u" (  ^)~", u" (   ) "};
+inline constexpr std::u16string_view kFaceFrames[4] = {u"~(^  ) ", u" (^o^)/", u" (  ^)~", u" (   ) "};
 
 struct ViewName {
   int16_t angleH;
   int16_t angleV;
-  QStringView name;
+  std::u16string_view name;
 };
 // Tested in this order.
 inline constexpr ViewName kViewNames[4] = {
@@ -43,9 +43,9 @@ struct WatchmanState {
   bool titleMarked = false;  // the changed-marker has been appended to the title
 };
 
-QString BaseTitle();
+std::u16string BaseTitle();
 // The caption after a load or a new figure: "<base>  [ <fileName> ]".
-QString TitleWithFile(const QString& fileName);
+std::u16string TitleWithFile(const std::u16string& fileName);
 
 // The 500 ms tick: names the view or animates the face, and marks or unmarks the title.
 void WatchmanTick(const AppState& state, WatchmanState& watchman, Controls& w, const Dialogs& d);

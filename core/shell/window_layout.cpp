@@ -1,8 +1,6 @@
 // Window layouts by screen size. Halves and sums with the bar heights round half to even.
 #include "shell/window_layout.h"
 
-#include <QString>
-
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
@@ -35,28 +33,28 @@ ControlRects LayoutFor(const ScreenProfile& p, double tb, double sb, bool startU
   const int lowerTop = Nearest16(height / 2.0 + top);
   const int halfWidth = Nearest16(cw / 2.0);
   return {
-      QRect(2, top, cw, height),
-      QRect(2, lowerTop, halfWidth, half),
-      QRect(2, top, halfWidth, half),
-      QRect(Nearest16(cw / 2.0 + 2), lowerTop, halfWidth, half),
-      QRect(cw + 2, top, kPanelWidth, startUp ? height : kPanelHeight),
+      Rect(2, top, cw, height),
+      Rect(2, lowerTop, halfWidth, half),
+      Rect(2, top, halfWidth, half),
+      Rect(Nearest16(cw / 2.0 + 2), lowerTop, halfWidth, half),
+      Rect(cw + 2, top, kPanelWidth, startUp ? height : kPanelHeight),
   };
 }
 
-std::array<QRect, 13> CommandButtonRects(int panelHeight) {
+std::array<Rect, 13> CommandButtonRects(int panelHeight) {
   const int t0 = Nearest16((panelHeight - 345) / 2.0);
-  std::array<QRect, 13> r;
-  r[0] = QRect(30, t0, 90, 40);
-  r[1] = QRect(30, t0 + 40, 45, 30);
-  r[2] = QRect(75, t0 + 40, 45, 30);
-  r[3] = QRect(30, t0 + 70, 90, 40);
+  std::array<Rect, 13> r;
+  r[0] = Rect(30, t0, 90, 40);
+  r[1] = Rect(30, t0 + 40, 45, 30);
+  r[2] = Rect(75, t0 + 40, 45, 30);
+  r[3] = Rect(30, t0 + 70, 90, 40);
   for (int pair = 0; pair < 3; ++pair) {
-    r[4 + 2 * pair] = QRect(30, t0 + 115 + 30 * pair, 45, 30);
-    r[5 + 2 * pair] = QRect(75, t0 + 115 + 30 * pair, 45, 30);
+    r[4 + 2 * pair] = Rect(30, t0 + 115 + 30 * pair, 45, 30);
+    r[5 + 2 * pair] = Rect(75, t0 + 115 + 30 * pair, 45, 30);
   }
-  r[12] = QRect(30, t0 + 205, 90, 40);
-  r[10] = QRect(30, t0 + 250, 90, 40);
-  r[11] = QRect(30, t0 + 295, 90, 50);
+  r[12] = Rect(30, t0 + 205, 90, 40);
+  r[10] = Rect(30, t0 + 250, 90, 40);
+  r[11] = Rect(30, t0 + 295, 90, 50);
   return r;
 }
 
@@ -66,7 +64,7 @@ std::array<bool, 3> SizeItemsAllowed(int sw, int sh) {
   return {true, true, true};
 }
 
-int16_t FittingScreenSize(int16_t wanted, const QSize& screen) {
+int16_t FittingScreenSize(int16_t wanted, const Size& screen) {
   const auto allowed = SizeItemsAllowed(screen.width(), screen.height());
   int16_t size = wanted;
   while (size > 0 && size < 3 && !allowed[size]) --size;
@@ -74,10 +72,10 @@ int16_t FittingScreenSize(int16_t wanted, const QSize& screen) {
 }
 
 void SetUpMainWindow(Controls& w) {
-  w.SetClientSize(QSize(640, 450));
+  w.SetClientSize(Size(640, 450));
   w.CentreOnScreen();
   w.SetKeyPreview(true);
-  w.SetTitle(kBaseTitle.toString());
+  w.SetTitle(std::u16string(kBaseTitle));
 }
 
 void SetUpDrawingArea(Controls& w, Services& services) {
@@ -97,7 +95,7 @@ void SetInitialCommandState(Controls& w) {
   w.SetChecked(Control::mnuSenior, false);
   for (int i = 0; i < 3; ++i) w.SetChecked(kScreenProfiles[i].menuItem, i == 0);
   for (int i = 4; i <= 12; ++i) w.SetEnabled(Command1(i), false);
-  const QSize screen = w.ScreenSize();
+  const Size screen = w.ScreenSize();
   const auto allowed = SizeItemsAllowed(screen.width(), screen.height());
   for (int i = 0; i < 3; ++i) w.SetEnabled(kScreenProfiles[i].menuItem, allowed[i]);
 }
@@ -113,7 +111,7 @@ void ApplyScreenLayout(Context& c, int16_t screenSize) {
   Controls& w = c.controls;
   for (const ScreenProfile& other : kScreenProfiles) w.SetChecked(other.menuItem, &other == &p);
   c.canvas.EraseFigureBox();
-  w.SetClientSize(QSize(p.width, p.height));
+  w.SetClientSize(Size(p.width, p.height));
   w.CentreOnScreen();
   PlaceControls(w, LayoutFor(p, w.ToolbarHeight(), w.StatusBarHeight(), false));
   for (Control box : kViewBoxes) w.SetVisible(box, false);

@@ -1,12 +1,11 @@
 // The main window's three sizes: where every control goes, and the operations that put it there.
 #pragma once
 
-#include <QRect>
-#include <QSize>
 #include <array>
 #include <cstdint>
 
 #include "construction/controls.h"
+#include "shell/geometry.h"
 
 struct Context;
 class Controls;
@@ -28,7 +27,7 @@ inline constexpr int kPanelWidth = 150;
 inline constexpr int kPanelHeight = 370;
 
 struct ControlRects {
-  QRect canvas, frontView, topView, sideView, panel;
+  Rect canvas, frontView, topView, sideView, panel;
 };
 
 // Placement for a profile, given the toolbar and status-bar heights. At start-up the panel is as
@@ -36,13 +35,13 @@ struct ControlRects {
 ControlRects LayoutFor(const ScreenProfile& p, double toolbarHeight, double statusBarHeight, bool startUp);
 
 // The 13 picture buttons inside a panel of the given height, by index.
-std::array<QRect, 13> CommandButtonRects(int panelHeight);
+std::array<Rect, 13> CommandButtonRects(int panelHeight);
 
 // Which of the three size items a screen of sw x sh pixels allows.
 std::array<bool, 3> SizeItemsAllowed(int sw, int sh);
 // The largest size up to `wanted` that a screen of that size allows: a layout stored on a larger
 // screen would put the menu bar out of reach.
-int16_t FittingScreenSize(int16_t wanted, const QSize& screen);
+int16_t FittingScreenSize(int16_t wanted, const Size& screen);
 
 void SetUpMainWindow(Controls& w);
 void SetUpDrawingArea(Controls& w, Services& services);

@@ -1,12 +1,32 @@
 // Text form of display lists: golden files and readable test failures.
 #include "view/display_list.h"
 
-#include <QStringList>
+#include <charconv>
+#include <cstdio>
+
+#include "figure/text.h"
 
 namespace {
-QString Num(float v) { return QString::number(v, 'g', 9); }
-QString Col(Rgb c) { return QStringLiteral("(%1,%2,%3)").arg(c.r).arg(c.g).arg(c.b); }
-QString Pt(ViewPoint p) { return QStringLiteral("(%1,%2)").arg(Num(p.x), Num(p.y)); }
+// As printf's "%.9g": enough digits to tell any two floats apart.
+std::string Num(float v) {
+  char buf[32];
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+  return std::string(buf, std::to_chars(buf, buf + sizeof buf, double{v}, std::chars_format::general, 9).ptr);
+#else
+  const int n = std::snprintf(buf, sizeof buf, "%.9g", double{v});
+  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+#endif
+}
+std::string Int(int v) { return std::to_string(v); }
+// Joined by appending: GCC 12 warns falsely (-Wrestrict) where a literal is prepended to a temporary.
+template <class... T>
+std::string Cat(const T&... parts) {
+  std::string out;
+  (out.append(parts), ...);
+  return out;
+}
+std::string Col(Rgb c) { return Cat("(", Int(c.r), ",", Int(c.g), ",", Int(c.b), ")"); }
+std::string Pt(ViewPoint p) { return Cat("(", Num(p.x), ",", Num(p.y), ")"); }
 
 template <class... F>
 struct Overload : F... {
@@ -17,30 +37,30 @@ template <class... F>
 Overload(F...) -> Overload<F...>;
 }  // namespace
 
-QString Describe(const Primitive& p) {
+std::string Describe(const Primitive& p) {
   return std::visit(
       Overload{
-          [](const ClearPrim& c) { return QStringLiteral("clear ") + Col(c.colour); },
-          [](const BackgroundPrim& b) { return QStringLiteral("background ") + Col(b.colour); },
+          [](const ClearPrim& c) { return Cat("clear ", Col(c.colour)); },
+          [](const BackgroundPrim& b) { return Cat("background ", Col(b.colour)); },
           [](const ScalePrim& s) {
-            return QStringLiteral("scale %1 %2 %3 %4")
-                .arg(Num(s.left), Num(s.top), Num(s.width), Num(s.height));
+            return Cat("scale ", Num(s.left), " ", Num(s.top), " ", Num(s.width), " ", Num(s.height));
           },
           [](const LinePrim& l) {
-            return QStringLiteral("line %1 %2 %3 w%4").arg(Pt(l.from), Pt(l.to), Col(l.colour)).arg(l.width);
+            return Cat("line ", Pt(l.from), " ", Pt(l.to), " ", Col(l.colour), " w", Int(l.width));
           },
           [](const CirclePrim& c) {
-            return QStringLiteral("circle %1 r%2 %3 w%4")
-                .arg(Pt(c.centre), Num(c.radius), Col(c.colour))
-                .arg(c.width);
+            return Cat("circle ", Pt(c.centre), " r", Num(c.radius), " ", Col(c.colour), " w", Int(c.width));
           },
-          [](const TextPrim& t) { return QStringLiteral("text %1 \"%2\"").arg(Pt(t.at), t.text); },
+          [](const TextPrim& t) { return Cat("text ", Pt(t.at), " \"", Utf8FromUtf16(t.text), "\""); },
       },
       p);
 }
 
-QString Describe(const DisplayList& list) {
-  QStringList lines;
-  for (const Primitive& p : list) lines << Describe(p);
-  return lines.join(QLatin1Char('\n'));
+std::string Describe(const DisplayList& list) {
+  std::string out;
+  for (const Primitive& p : list) {
+    if (!out.empty()) out += '\n';
+    out += Describe(p);
+  }
+  return out;
 }

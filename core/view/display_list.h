@@ -1,8 +1,8 @@
 // The renderer's output: an ordered list of drawing primitives in view units, turned into pixels elsewhere.
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -56,7 +56,7 @@ struct CirclePrim {
 // Text in the canvas font and text colour, top-left corner at the point.
 struct TextPrim {
   ViewPoint at;
-  QString text;
+  std::u16string text;
   friend bool operator==(const TextPrim&, const TextPrim&) = default;
 };
 
@@ -64,5 +64,6 @@ using Primitive = std::variant<ClearPrim, BackgroundPrim, ScalePrim, LinePrim, C
 using DisplayList = std::vector<Primitive>;
 
 // One primitive a line, for golden comparisons and failure messages.
-QString Describe(const Primitive& p);
-QString Describe(const DisplayList& list);
+// UTF-8.
+std::string Describe(const Primitive& p);
+std::string Describe(const DisplayList& list);

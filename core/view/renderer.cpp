@@ -2,10 +2,14 @@
 #include "view/renderer.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
 
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
+#include "figure/text.h"
 #include "shell/canvas.h"
 #include "shell/services.h"
 #include "view/compute_view.h"
@@ -36,16 +40,43 @@ void AddDrawModeMarks(DisplayList& list, const AppState& s) {
   }
 }
 
+// The exact digits of a whole number past 64 bits, as any float above 2^63 is: its 24-bit mantissa
+// doubled by long multiplication in base 10^9.
+std::u16string HugeWhole(double r) {
+  int e = 0;
+  const double m = std::frexp(std::abs(r), &e);
+  std::array<uint32_t, 8> limbs{};  // least significant first; 2^128 has 39 digits
+  limbs[0] = static_cast<uint32_t>(std::ldexp(m, 24));
+  for (e -= 24; e > 0; --e) {
+    uint32_t carry = 0;
+    for (uint32_t& limb : limbs) {
+      const uint64_t twice = uint64_t{limb} * 2 + carry;
+      limb = static_cast<uint32_t>(twice % 1000000000);
+      carry = static_cast<uint32_t>(twice / 1000000000);
+    }
+  }
+  size_t top = limbs.size() - 1;
+  while (top > 0 && limbs[top] == 0) --top;
+  std::u16string out = r < 0 ? u"-" : u"";
+  out += NumberText(limbs[top]);
+  while (top-- > 0) {
+    const std::u16string part = NumberText(limbs[top]);
+    out.append(9 - part.size(), u'0');
+    out += part;
+  }
+  return out;
+}
+
 // "###0": whole number, at least one digit, minus sign directly before the digits.
-QString Whole(float v) {
+std::u16string Whole(float v) {
   const double r = RoundHalfEven(v);
-  return QString::number(r == 0 ? 0.0 : r, 'f', 0);
+  if (std::abs(r) < 0x1p63) return NumberText(static_cast<long long>(r));  // -0 is "0"
+  return HugeWhole(r);
 }
 }  // namespace
 
-QString CoordinateText(float x, float y, float z) {
-  return QStringLiteral("x= ") + Whole(x) + QStringLiteral(" y= ") + Whole(y) + QStringLiteral(" z=") +
-         Whole(z);
+std::u16string CoordinateText(float x, float y, float z) {
+  return u"x= " + Whole(x) + u" y= " + Whole(y) + u" z=" + Whole(z);
 }
 
 DisplayList BuildRedrawList(const AppState& s, Rgb background) {
@@ -80,4 +111,4 @@ void TransformAndRedraw(Context& c) {
   RedrawFigure(c.state, c.canvas, c.services);
 }
 
-void PlayTurnSound(Services& services) { services.PlayWave(QStringLiteral("./sound/turn.wav"), false); }
+void PlayTurnSound(Services& services) { services.PlayWave(u"./sound/turn.wav", false); }

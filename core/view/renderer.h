@@ -1,7 +1,7 @@
 // The figure renderer: builds the redraw's display list and hands it to the window with the turn sound.
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "view/display_list.h"
 
@@ -14,7 +14,7 @@ struct Context;
 DisplayList BuildRedrawList(const AppState& s, Rgb background);
 
 // The pointer coordinate text: "x= 20 y= 0 z=40".
-QString CoordinateText(float x, float y, float z);
+std::u16string CoordinateText(float x, float y, float z);
 
 void RedrawFigure(const AppState& s, Canvas& canvas, Services& services);
 // How every operation that moves the figure or the view ends.

@@ -2,8 +2,6 @@
 // stay disabled while the figure turns.
 #include "view/rotation.h"
 
-#include <QString>
-
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "shell/controls_port.h"
@@ -35,7 +33,7 @@ void StartTurning(Context& c) {
     c.services.SetTimerRunning(kTimer, true);
     EnablePresetButtons(c.controls, false);
   }
-  c.controls.SetExplanationText(kTurningText.toString());
+  c.controls.SetExplanationText(std::u16string(kTurningText));
 }
 
 void TurnTick(Context& c) {
@@ -55,5 +53,5 @@ void StopTurning(Context& c) {
   c.state.mblnTurning = false;
   c.services.SetTimerRunning(kTimer, false);
   EnablePresetButtons(c.controls, true);
-  c.controls.SetExplanationText(QString());
+  c.controls.SetExplanationText({});
 }

@@ -1,8 +1,6 @@
 // The three-view display: glide to each view in turn, keep a still copy of each, then live in a quarter.
 #include "view/third_angle.h"
 
-#include <QString>
-
 #include "construction/dispatch.h"
 #include "figure/app_state.h"
 #include "figure/numeric.h"
@@ -20,7 +18,7 @@ constexpr Control kFrontBox = Control::picFrontView;
 constexpr Control kTopBox = Control::picTopVIew;
 constexpr Control kSideBox = Control::picSideView;
 
-void PlaceBoth(Controls& w, const QRect& r) {
+void PlaceBoth(Controls& w, const Rect& r) {
   w.Place(kBackBuffer, r);
   w.Place(kFigBox, r);
 }
@@ -50,7 +48,7 @@ void SwitchOn(Context& c) {
   c.canvas.RepaintCanvas(kFigBox);
   c.canvas.RepaintCanvas(kBackBuffer);
   PlayTurnSound(c.services);
-  w.SetExplanationText(kThirdAngleText.toString());
+  w.SetExplanationText(std::u16string(kThirdAngleText));
   TransformAndRedraw(c);
 }
 
@@ -62,21 +60,21 @@ void SwitchOff(Context& c) {
 }
 }  // namespace
 
-QRect FullPictureRect(const Controls& w) {
+Rect FullPictureRect(const Controls& w) {
   const ScreenProfile* profile = &kScreenProfiles[0];
   for (const ScreenProfile& p : kScreenProfiles) {
     if (w.IsChecked(p.menuItem)) profile = &p;
   }
   const float tb = static_cast<float>(w.ToolbarHeight());
   const float sb = static_cast<float>(w.StatusBarHeight());
-  return QRect(2, Nearest16(tb + 2.0f), profile->canvasWidth,
-               Nearest16(float(profile->height) - tb - sb - 2.0f));
+  return Rect(2, Nearest16(tb + 2.0f), profile->canvasWidth,
+              Nearest16(float(profile->height) - tb - sb - 2.0f));
 }
 
-QRect QuarterPictureRect(const QRect& full) {
+Rect QuarterPictureRect(const Rect& full) {
   const float w = static_cast<float>(full.width());
   const float h = static_cast<float>(full.height());
-  return QRect(Nearest16(w / 2.0f + 2.0f), full.top(), Nearest16(w / 2.0f), Nearest16(h / 2.0f));
+  return Rect(Nearest16(w / 2.0f + 2.0f), full.top(), Nearest16(w / 2.0f), Nearest16(h / 2.0f));
 }
 
 void ToggleThirdAngle(Context& c) { c.state.mblnThirdAngle ? SwitchOff(c) : SwitchOn(c); }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "qt_convert.h"
 #include "shell/status_bar.h"
 
 FrmAbout::FrmAbout(QWidget* parent)
@@ -14,7 +15,7 @@ FrmAbout::FrmAbout(QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("frmAbout"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(BaseTitle());
+  setWindowTitle(ToQt(BaseTitle()));
   bot = new QPushButton(QStringLiteral("OK"), this);
   bot->setObjectName(QStringLiteral("bot"));
   connect(bot, &QPushButton::clicked, this, &FrmAbout::OnOk);
@@ -34,7 +35,7 @@ void FrmAbout::Fit() {
 }
 
 void FrmAbout::ShowPicture(const QString& absolutePath, bool okButton) {
-  setWindowTitle(BaseTitle());
+  setWindowTitle(ToQt(BaseTitle()));
   picture_ = QPixmap(absolutePath);
   bot->setVisible(okButton);
   show();

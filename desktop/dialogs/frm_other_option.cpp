@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "qt_convert.h"
+
 namespace {
 template <typename W>
 W* Make(QWidget* parent, const char* name, const QRect& place) {
@@ -84,7 +86,7 @@ void FrmOtherOption::Prepare() {
 void FrmOtherOption::OnOk() {
   // A receiver may have deleted the dialog.
   const QPointer<FrmOtherOption> self(this);
-  emit applyRequested(
-      {enabledCheck_->isChecked(), lblValueOfmintUnitLength_->text(), lblValueofmintMaxSize_->text()});
+  emit applyRequested({enabledCheck_->isChecked(), FromQt(lblValueOfmintUnitLength_->text()),
+                       FromQt(lblValueofmintMaxSize_->text())});
   if (self) accept();
 }

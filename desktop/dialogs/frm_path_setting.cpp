@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "dialogs/message_box.h"
+#include "qt_convert.h"
 
 namespace {
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& at, bool border) {
@@ -147,7 +148,7 @@ bool FrmPathSetting::VolumeReadable(const QString& root) const {
 }
 
 void FrmPathSetting::ReportUnreadableDrive(const QString& text) {
-  ShowMessageBox(this, Message{text, QString(), MessageButtons::Ok, MessageIcon::Exclamation});
+  ShowMessageBox(this, Message{FromQt(text), {}, MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 void FrmPathSetting::Drive1_Change(int index) {
@@ -220,7 +221,7 @@ DataPathChoice RunPathSettingDialog(QWidget* parent, const QString& current) {
   dialog->SetCurrentDataPath(current);
   dialog->exec();
   if (!dialog) return {};
-  const DataPathChoice choice{dialog->PathChanged(), dialog->DataPath()};
+  const DataPathChoice choice{dialog->PathChanged(), FromQt(dialog->DataPath())};
   delete dialog;
   return choice;
 }

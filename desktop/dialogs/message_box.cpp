@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
+#include "qt_convert.h"
+
 namespace {
 QMessageBox::Icon ToIcon(MessageIcon icon) {
   switch (icon) {
@@ -31,8 +33,8 @@ void FitTitle(QMessageBox& box) {
 }  // namespace
 
 MessageAnswer ShowMessageBox(QWidget* parent, const Message& m) {
-  QMessageBox box(ToIcon(m.icon), m.title.isEmpty() ? QString::fromUtf8(kMessageBoxTitle) : m.title, m.text,
-                  QMessageBox::NoButton, parent);
+  QMessageBox box(ToIcon(m.icon), m.title.empty() ? QString::fromUtf8(kMessageBoxTitle) : ToQt(m.title),
+                  ToQt(m.text), QMessageBox::NoButton, parent);
   // Our own texts, so the buttons read right even where Qt's translation is missing.
   struct Choice {
     QMessageBox::StandardButton button;

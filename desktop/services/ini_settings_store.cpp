@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "services/profile_file.h"
+#include "qt_convert.h"
 #include "settings/operation_settings.h"
 
 namespace {
@@ -30,7 +31,7 @@ QSettings::Format ProfileFormat() {
 }  // namespace
 
 IniSettingsStore::IniSettingsStore()
-    : settings_(ProfileFormat(), QSettings::UserScope, QString::fromUtf8(kSettingsApplication)) {}
+    : settings_(ProfileFormat(), QSettings::UserScope, ToQt(kSettingsApplication)) {}
 
 IniSettingsStore::IniSettingsStore(const QString& fileName) : settings_(fileName, ProfileFormat()) {}
 
@@ -44,19 +45,22 @@ QString IniSettingsStore::Name(const QString& section, const QString& key) const
   return it == names.end() ? name : *it;
 }
 
-std::optional<QString> IniSettingsStore::Read(const QString& section, const QString& key) {
-  const QVariant value = settings_.value(Name(section, key));
+std::optional<std::u16string> IniSettingsStore::Read(const std::u16string& section,
+                                                     const std::u16string& key) {
+  const QVariant value = settings_.value(Name(ToQt(section), ToQt(key)));
   if (!value.isValid()) return std::nullopt;
-  return value.toString();
+  return FromQt(value.toString());
 }
 
 // A value with a line break has no line to live on: the stored one stays, and Sync owns up to it.
-void IniSettingsStore::Write(const QString& section, const QString& key, const QString& value) {
-  if (!ProfileValueText(value)) {
+void IniSettingsStore::Write(const std::u16string& section, const std::u16string& key,
+                             const std::u16string& value) {
+  const QString text = ToQt(value);
+  if (!ProfileValueText(text)) {
     valueRefused_ = true;
     return;
   }
-  settings_.setValue(Name(section, key), value);
+  settings_.setValue(Name(ToQt(section), ToQt(key)), text);
 }
 
 bool IniSettingsStore::Sync() {

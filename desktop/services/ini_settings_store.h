@@ -11,10 +11,10 @@ class IniSettingsStore : public SettingsStore {
   // A store in a given file, for tests.
   explicit IniSettingsStore(const QString& fileName);
 
-  std::optional<QString> Read(const QString& section, const QString& key) override;
-  void Write(const QString& section, const QString& key, const QString& value) override;
+  std::optional<std::u16string> Read(const std::u16string& section, const std::u16string& key) override;
+  void Write(const std::u16string& section, const std::u16string& key, const std::u16string& value) override;
   bool Sync() override;
-  QString Location() const override { return FileName(); }
+  std::u16string Location() const override { return FileName().toStdU16String(); }
 
   QString FileName() const { return settings_.fileName(); }
 

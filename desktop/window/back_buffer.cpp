@@ -76,7 +76,10 @@ class Rasteriser {
     QPainter& p = Painter();
     p.setPen(Qt::black);
     const QPointF at = map_(t.at);
-    p.drawText(at + QPointF(0, QFontMetricsF(p.font()).ascent()), t.text);
+    // The primitive's own characters, not a copy: the redraw allocates nothing for them.
+    const QString text =
+        QString::fromRawData(reinterpret_cast<const QChar*>(t.text.data()), qsizetype(t.text.size()));
+    p.drawText(at + QPointF(0, QFontMetricsF(p.font()).ascent()), text);
   }
   // A fill waits until something is drawn over it, so a clear straight followed by a new
   // background colour costs one pass over the buffer, not two.

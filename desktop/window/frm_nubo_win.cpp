@@ -28,6 +28,8 @@
 #include "services/clipboard.h"
 #include "services/ini_settings_store.h"
 #include "services/sound.h"
+#include "qt_convert.h"
+#include "window/qt_keys.h"
 #include "settings/other_options.h"
 #include "window/picture_box.h"
 #include "window/wood_panel.h"
@@ -48,7 +50,7 @@ FrmNuboWin::FrmNuboWin(AppState& state, QWidget* parent)
       sound_(new WavePlayer(this)) {
   client_ = new QWidget(this);
   setCentralWidget(client_);
-  setWindowTitle(kBaseTitle.toString());
+  setWindowTitle(ToQt(kBaseTitle));
   // The splash has the same title: whatever drives or times the program from outside finds this window by
   // its role (WM_WINDOW_ROLE on X11).
   setWindowRole(QStringLiteral("frmNuboWin"));
@@ -77,7 +79,7 @@ void FrmNuboWin::LoadMainWindow() {
   BuildPictureButtons();
   BuildStatusBar();
   BuildTimers();
-  SetClientSize(QSize(640, 450));
+  SetClientSize(Size(640, 450));
   qApp->installEventFilter(this);
 }
 
@@ -105,19 +107,19 @@ Rgb FrmNuboWin::FigureBackground() const { return picbkgFigBox.Background(); }
 
 void FrmNuboWin::EraseFigureBox() { picFigBox->Erase(); }
 
-void FrmNuboWin::PlayWave(const QString& path, bool wait) {
-  sound_->Play(ProgramFolder() + u'/' + path, wait);
+void FrmNuboWin::PlayWave(const std::u16string& path, bool wait) {
+  sound_->Play(ToQt(ProgramFolder() + u'/' + path), wait);
 }
 
 MessageAnswer FrmNuboWin::ShowMessage(const Message& m) { return ShowMessageBox(this, m); }
 
-QString FrmNuboWin::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+std::u16string FrmNuboWin::ProgramFolder() const { return FromQt(QCoreApplication::applicationDirPath()); }
 
-QString FrmNuboWin::OwnFiguresFolder() {
+std::u16string FrmNuboWin::OwnFiguresFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (documents.isEmpty()) return QString();
+  if (documents.isEmpty()) return {};
   const QString folder = documents + QStringLiteral("/立体ヌボロ");
-  return QDir().mkpath(folder) ? folder : QString();
+  return QDir().mkpath(folder) ? FromQt(folder) : std::u16string();
 }
 
 void FrmNuboWin::SetEnabled(Control control, bool on) {
@@ -147,7 +149,8 @@ void FrmNuboWin::SetVisible(Control control, bool on) {
   if (auto* w = qobject_cast<QWidget*>(ControlObject(control))) w->setVisible(on);
 }
 
-void FrmNuboWin::Place(Control control, const QRect& rect) {
+void FrmNuboWin::Place(Control control, const Rect& place) {
+  const QRect rect = ToQt(place);
   if (control == Control::picbkgFigBox) {
     backBufferRect_ = rect;
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -157,15 +160,15 @@ void FrmNuboWin::Place(Control control, const QRect& rect) {
   }
 }
 
-QRect FrmNuboWin::Placement(Control control) const {
-  if (control == Control::picbkgFigBox) return backBufferRect_;
+Rect FrmNuboWin::Placement(Control control) const {
+  if (control == Control::picbkgFigBox) return FromQt(backBufferRect_);
   auto* w = qobject_cast<QWidget*>(ControlObject(control));
-  return w ? w->geometry() : QRect();
+  return w ? FromQt(w->geometry()) : Rect();
 }
 
 // The client area is everything below the menu bar; toolbar and status bar are docked inside it.
-void FrmNuboWin::SetClientSize(const QSize& size) {
-  client_->setFixedSize(size);
+void FrmNuboWin::SetClientSize(const Size& size) {
+  client_->setFixedSize(ToQt(size));
   LayOutBars();
   setFixedSize(size.width(), size.height() + menuBar()->sizeHint().height());
 }
@@ -186,26 +189,26 @@ void FrmNuboWin::CentreOnScreen() {
   move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
 }
 
-QSize FrmNuboWin::ScreenSize() const {
+Size FrmNuboWin::ScreenSize() const {
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-  return s ? s->size() : QSize(640, 480);
+  return s ? FromQt(s->size()) : Size(640, 480);
 }
 
 int FrmNuboWin::ToolbarHeight() const { return tlbToolBar->sizeHint().height(); }
 int FrmNuboWin::StatusBarHeight() const { return sbrConditionNow->sizeHint().height(); }
 
-QString FrmNuboWin::Title() const { return windowTitle(); }
-void FrmNuboWin::SetTitle(const QString& title) { setWindowTitle(title); }
+std::u16string FrmNuboWin::Title() const { return FromQt(windowTitle()); }
+void FrmNuboWin::SetTitle(const std::u16string& title) { setWindowTitle(ToQt(title)); }
 
 // Screen readers hear which panel speaks, also while it is empty.
-void FrmNuboWin::SetExplanationText(const QString& text) {
-  sbrExplanation->setText(text);
-  sbrExplanation->setAccessibleName(kExplanationPanelDesignText.toString() + text);
+void FrmNuboWin::SetExplanationText(const std::u16string& text) {
+  sbrExplanation->setText(ToQt(text));
+  sbrExplanation->setAccessibleName(ToQt(std::u16string(kExplanationPanelDesignText) + text));
 }
 
-void FrmNuboWin::SetAngleText(const QString& text) {
-  sbrAngle->setText(text);
-  sbrAngle->setAccessibleName(kAnglePanelDesignText.toString() + text);
+void FrmNuboWin::SetAngleText(const std::u16string& text) {
+  sbrAngle->setText(ToQt(text));
+  sbrAngle->setAccessibleName(ToQt(std::u16string(kAnglePanelDesignText) + text));
 }
 
 void FrmNuboWin::SetPanelWidths(int explanation, int angle) {
@@ -213,7 +216,7 @@ void FrmNuboWin::SetPanelWidths(int explanation, int angle) {
   sbrAngle->setMinimumWidth(angle);
 }
 
-QString FrmNuboWin::DialogFileName() const { return dialogFileName_; }
+std::u16string FrmNuboWin::DialogFileName() const { return dialogFileName_; }
 
 void FrmNuboWin::SetTimerInterval(Control timer, int milliseconds) {
   auto* t = qobject_cast<QTimer*>(ControlObject(timer));
@@ -246,24 +249,26 @@ void FrmNuboWin::LoadAboutWindow() {
   frmAbout_->Fit();
 }
 
-void FrmNuboWin::ShowAboutWindow(const QString& picture, bool withOkButton) {
+void FrmNuboWin::ShowAboutWindow(const std::u16string& picture, bool withOkButton) {
   LoadAboutWindow();
-  frmAbout_->ShowPicture(ProgramFolder() + u'/' + picture, withOkButton);
+  frmAbout_->ShowPicture(ToQt(ProgramFolder() + u'/' + picture), withOkButton);
 }
 
 void FrmNuboWin::UnloadAboutWindow() {
   if (frmAbout_) frmAbout_->close();
 }
 
-void FrmNuboWin::OpenHelpFile(const QString& path) {
+void FrmNuboWin::OpenHelpFile(const std::u16string& path) {
   if (!help_) help_ = new HelpViewer();
-  help_->OpenContents(path);
+  help_->OpenContents(ToQt(path));
 }
 
 SettingsStore& FrmNuboWin::Settings() {
   if (!settings_) settings_ = std::make_unique<IniSettingsStore>();
   return *settings_;
 }
+
+Files& FrmNuboWin::FileSystem() { return files_; }
 
 void FrmNuboWin::PrepareOtherOptions() {
   if (frmOtherOption_) return;
@@ -278,8 +283,8 @@ void FrmNuboWin::OpenOtherOptions() {
   frmOtherOption_->exec();
 }
 
-DataPathChoice FrmNuboWin::RunDataPathDialog(const QString& current) {
-  return RunPathSettingDialog(this, current);
+DataPathChoice FrmNuboWin::RunDataPathDialog(const std::u16string& current) {
+  return RunPathSettingDialog(this, ToQt(current));
 }
 
 void FrmNuboWin::SetWaitCursor(bool on) {
@@ -332,9 +337,9 @@ void FrmNuboWin::closeEvent(QCloseEvent* event) {
 }
 
 // View glides and the three-view display.
-void FrmNuboWin::CopyFigureBoxTo(Control canvas, const QSize& size) {
+void FrmNuboWin::CopyFigureBoxTo(Control canvas, const Size& size) {
   if (auto* box = qobject_cast<PictureBox*>(ControlObject(canvas)))
-    box->BlockCopyFrom(picFigBox->Picture(), size);
+    box->BlockCopyFrom(picFigBox->Picture(), ToQt(size));
 }
 
 void FrmNuboWin::RepaintCanvas(Control canvas) {
@@ -360,20 +365,27 @@ void FrmNuboWin::PresentGlideFrame() {
 }
 
 // Files and the clipboard.
-std::optional<QString> FrmNuboWin::RunOpenDialog(const QString& folder, const QStringList& filters) {
-  const auto path =
-      RunFileDialog(this, FileDialogMode::Open, folder, filters, FilePartOfPath(dialogFileName_));
-  if (path) dialogFileName_ = *path;
-  return path;
+std::optional<std::u16string> FrmNuboWin::RunOpenDialog(const std::u16string& folder,
+                                                        const std::vector<std::u16string>& filters) {
+  return RunFigureFileDialog(FileDialogMode::Open, folder, filters);
 }
 
-std::optional<QString> FrmNuboWin::RunSaveDialog(const QString& folder, const QStringList& filters) {
-  const auto path =
-      RunFileDialog(this, FileDialogMode::Save, folder, filters, FilePartOfPath(dialogFileName_));
-  if (path) dialogFileName_ = *path;
-  return path;
+std::optional<std::u16string> FrmNuboWin::RunSaveDialog(const std::u16string& folder,
+                                                        const std::vector<std::u16string>& filters) {
+  return RunFigureFileDialog(FileDialogMode::Save, folder, filters);
 }
 
-void FrmNuboWin::SetDialogFileName(const QString& path) { dialogFileName_ = path; }
+// The dialog proposes the file part of the name it holds, and holds the chosen path.
+std::optional<std::u16string> FrmNuboWin::RunFigureFileDialog(FileDialogMode mode,
+                                                              const std::u16string& folder,
+                                                              const std::vector<std::u16string>& filters) {
+  const auto path =
+      RunFileDialog(this, mode, ToQt(folder), ToQt(filters), ToQt(FilePartOfPath(dialogFileName_)));
+  if (!path) return std::nullopt;
+  dialogFileName_ = FromQt(*path);
+  return dialogFileName_;
+}
+
+void FrmNuboWin::SetDialogFileName(const std::u16string& path) { dialogFileName_ = path; }
 
 void FrmNuboWin::PutFigureBoxOnClipboard() { PutPictureOnClipboard(picFigBox->Picture(), picFigBox->size()); }

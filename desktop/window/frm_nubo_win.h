@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "construction/dispatch.h"
+#include "dialogs/file_dialog.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/help_viewer.h"
+#include "qt_files.h"
 #include "shell/canvas.h"
 #include "shell/controls_port.h"
 #include "shell/dialogs.h"
@@ -45,7 +47,7 @@ class FrmNuboWin : public QMainWindow, public Canvas, public Controls, public Di
   Rgb FigureBackground() const override;
   void SetFigureBackground(Rgb colour) override;
   void EraseFigureBox() override;
-  void CopyFigureBoxTo(Control canvas, const QSize& size) override;
+  void CopyFigureBoxTo(Control canvas, const Size& size) override;
   void RepaintCanvas(Control canvas) override;
   void AwaitGlideFrame() override;
   void PresentGlideFrame() override;
@@ -57,41 +59,44 @@ class FrmNuboWin : public QMainWindow, public Canvas, public Controls, public Di
   void SetChecked(Control menuItem, bool on) override;
   bool IsChecked(Control menuItem) const override;
   void SetVisible(Control control, bool on) override;
-  void Place(Control control, const QRect& rect) override;
-  QRect Placement(Control control) const override;
-  void SetClientSize(const QSize& size) override;
+  void Place(Control control, const Rect& rect) override;
+  Rect Placement(Control control) const override;
+  void SetClientSize(const Size& size) override;
   void CentreOnScreen() override;
-  QSize ScreenSize() const override;
+  Size ScreenSize() const override;
   int ToolbarHeight() const override;
   int StatusBarHeight() const override;
-  QString Title() const override;
-  void SetTitle(const QString& title) override;
-  void SetExplanationText(const QString& text) override;
-  void SetAngleText(const QString& text) override;
+  std::u16string Title() const override;
+  void SetTitle(const std::u16string& title) override;
+  void SetExplanationText(const std::u16string& text) override;
+  void SetAngleText(const std::u16string& text) override;
   void SetPanelWidths(int explanation, int angle) override;
   void SetKeyPreview(bool on) override;
   void FocusFigureBox() override;
   void SetWaitCursor(bool on) override;
   // Dialogs
   MessageAnswer ShowMessage(const Message& m) override;
-  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override;
-  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override;
-  QString DialogFileName() const override;
-  void SetDialogFileName(const QString& path) override;
+  std::optional<std::u16string> RunOpenDialog(const std::u16string& folder,
+                                              const std::vector<std::u16string>& filters) override;
+  std::optional<std::u16string> RunSaveDialog(const std::u16string& folder,
+                                              const std::vector<std::u16string>& filters) override;
+  std::u16string DialogFileName() const override;
+  void SetDialogFileName(const std::u16string& path) override;
   void PrepareOtherOptions() override;
   void OpenOtherOptions() override;
-  DataPathChoice RunDataPathDialog(const QString& current) override;
-  void ShowAboutWindow(const QString& picture, bool withOkButton) override;
+  DataPathChoice RunDataPathDialog(const std::u16string& current) override;
+  void ShowAboutWindow(const std::u16string& picture, bool withOkButton) override;
   void LoadAboutWindow() override;
   void UnloadAboutWindow() override;
-  void OpenHelpFile(const QString& path) override;
+  void OpenHelpFile(const std::u16string& path) override;
   // Services
   SettingsStore& Settings() override;
-  void PlayWave(const QString& path, bool wait) override;
+  Files& FileSystem() override;
+  void PlayWave(const std::u16string& path, bool wait) override;
   void PutFigureBoxOnClipboard() override;
-  QString ProgramFolder() const override;
+  std::u16string ProgramFolder() const override;
   // The documents folder's "立体ヌボロ".
-  QString OwnFiguresFolder() override;
+  std::u16string OwnFiguresFolder() override;
   void SetTimerInterval(Control timer, int milliseconds) override;
   void SetTimerRunning(Control timer, bool running) override;
   void ProcessPendingEvents() override;
@@ -135,6 +140,8 @@ class FrmNuboWin : public QMainWindow, public Canvas, public Controls, public Di
   QObject* ControlObject(Control id) const;
   void Keep(Control id, QObject* object);
   size_t IndexOf(const QObject* control) const;
+  std::optional<std::u16string> RunFigureFileDialog(FileDialogMode mode, const std::u16string& folder,
+                                                    const std::vector<std::u16string>& filters);
 
   AppState& state_;
   WatchmanState watchman_;
@@ -147,8 +154,9 @@ class FrmNuboWin : public QMainWindow, public Canvas, public Controls, public Di
   std::array<QAction*, 19> toolbarPositions_{};
   std::array<QToolButton*, 13> command1_{};
   QRect backBufferRect_;
-  QString dialogFileName_;
+  std::u16string dialogFileName_;
   std::unique_ptr<IniSettingsStore> settings_;
+  QtFiles files_;
   FrmOtherOption* frmOtherOption_ = nullptr;
   QPointer<FrmAbout> frmAbout_;
   QPointer<HelpViewer> help_;

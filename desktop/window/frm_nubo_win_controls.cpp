@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "construction/controls.h"
+#include "qt_convert.h"
 #include "settings/operation_settings.h"
 #include "shell/window_layout.h"
 #include "window/frm_nubo_win.h"
@@ -150,8 +151,8 @@ void FrmNuboWin::BuildStatusBar() {
   sbrConditionNow = new QStatusBar(client_);
   sbrConditionNow->setObjectName(QStringLiteral("sbrConditionNow"));
   sbrConditionNow->setSizeGripEnabled(false);
-  sbrExplanation = new QLabel(kExplanationPanelDesignText.toString());
-  sbrAngle = new QLabel(kAnglePanelDesignText.toString());
+  sbrExplanation = new QLabel(ToQt(kExplanationPanelDesignText));
+  sbrAngle = new QLabel(ToQt(kAnglePanelDesignText));
   for (QLabel* panel : {sbrExplanation, sbrAngle}) {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setTextFormat(Qt::PlainText);

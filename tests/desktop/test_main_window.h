@@ -40,11 +40,13 @@ void RunEventsUntil(Done done) {
 class TestWindow : public FrmNuboWin {
  public:
   using FrmNuboWin::FrmNuboWin;
-  QString ProgramFolder() const override { return QStringLiteral(NUBORO_SOURCE_DIR "/assets"); }
+  std::u16string ProgramFolder() const override {
+    return QStringLiteral(NUBORO_SOURCE_DIR "/assets").toStdU16String();
+  }
   // Never the user's own settings file.
   SettingsStore& Settings() override { return settings; }
   // Nor the user's documents folder.
-  QString OwnFiguresFolder() override { return QString(); }
+  std::u16string OwnFiguresFolder() override { return {}; }
   void EndProgram() override { ++endRequests; }
 
   // Files and endings: nobody sits in front of the boxes and dialogs; each answers from its script,
@@ -56,8 +58,14 @@ class TestWindow : public FrmNuboWin {
     answers.pop_front();
     return next;
   }
-  std::optional<QString> RunOpenDialog(const QString&, const QStringList&) override { return Chosen(); }
-  std::optional<QString> RunSaveDialog(const QString&, const QStringList&) override { return Chosen(); }
+  std::optional<std::u16string> RunOpenDialog(const std::u16string&,
+                                              const std::vector<std::u16string>&) override {
+    return Chosen();
+  }
+  std::optional<std::u16string> RunSaveDialog(const std::u16string&,
+                                              const std::vector<std::u16string>&) override {
+    return Chosen();
+  }
 
   FakeSettings settings;
   int endRequests = 0;
@@ -66,12 +74,13 @@ class TestWindow : public FrmNuboWin {
   std::deque<std::optional<QString>> fileAnswers;
 
  private:
-  std::optional<QString> Chosen() {
+  std::optional<std::u16string> Chosen() {
     if (fileAnswers.empty()) return std::nullopt;
     const std::optional<QString> path = fileAnswers.front();
     fileAnswers.pop_front();
-    if (path) SetDialogFileName(*path);
-    return path;
+    if (!path) return std::nullopt;
+    SetDialogFileName(path->toStdU16String());
+    return path->toStdU16String();
   }
 };
 

@@ -11,12 +11,15 @@
 #include "figure/figure_file.h"
 #include "file_bytes.h"
 #include "sheet_command.h"
+#include "qt_files.h"
 #include "sheet_figures.h"
 
 namespace {
 void WriteFigure(const QString& path, const std::vector<Edge>& edges) {
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(path, *FigureOf(edges), error)) << error.toStdString();
+  QtFiles disk;
+  std::u16string error;
+  ASSERT_TRUE(WriteFigureFile(disk, path.toStdU16String(), *FigureOf(edges), error))
+      << QString::fromStdU16String(error).toStdString();
 }
 
 struct Colours {
@@ -84,8 +87,9 @@ TEST_F(ClassCheck, ReportsAndFeedbackPagesForAClass) {
   const QByteArray badBytes = "1 2 3";
   ASSERT_TRUE(PutFile(odd, badBytes));
   FigureData unused;
-  QString reason;
-  ASSERT_FALSE(ParseFigureFile(badBytes, unused, reason));
+  std::u16string parsed;
+  ASSERT_FALSE(ParseFigureFile(badBytes.toStdString(), unused, parsed));
+  const QString reason = QString::fromStdU16String(parsed);
 
   const Result r = Check({Path("answer.nbo"), Path("right.nbo"), Path("wrong.nbo"), Path("moved.nbo"), odd,
                           "--shift", "--report", Path("class.csv"), "--feedback", Path("class.pdf")});

@@ -8,6 +8,7 @@
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
 #include "sheet_command.h"
+#include "qt_files.h"
 
 // A named pipe given as a figure, to either command: refused at once, naming it, with nothing written.
 TEST(SheetInput, ANamedPipeIsRefusedWithoutWaiting) {
@@ -17,8 +18,9 @@ TEST(SheetInput, ANamedPipeIsRefusedWithoutWaiting) {
   const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
   ASSERT_TRUE(MakeFifo(pipe));
   AppState empty;
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(answer, empty, error));
+  QtFiles disk;
+  std::u16string error;
+  ASSERT_TRUE(WriteFigureFile(disk, answer.toStdU16String(), empty, error));
 
   for (const QStringList& args :
        {QStringList{"sheet", pipe, "-o", pdf}, QStringList{"check", answer, pipe}}) {

@@ -24,6 +24,7 @@
 #include "figure/figure_file.h"
 #include "file_bytes.h"
 #include "sheet_command.h"
+#include "qt_files.h"
 #include "sheet_figures.h"
 #include "sheet_page.h"
 
@@ -42,8 +43,10 @@ Result Sheet(QStringList args) {
 }
 
 void WriteFigure(const QString& path, const std::vector<Edge>& edges) {
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(path, *FigureOf(edges), error)) << error.toStdString();
+  QtFiles disk;
+  std::u16string error;
+  ASSERT_TRUE(WriteFigureFile(disk, path.toStdU16String(), *FigureOf(edges), error))
+      << QString::fromStdU16String(error).toStdString();
 }
 
 // The lines of one pen in a written SVG page, in page millimetres.
@@ -271,8 +274,9 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(badBytes) == badBytes.size());
   bad.close();
   FigureData unused;
-  QString reason;
-  ASSERT_FALSE(ParseFigureFile(badBytes, unused, reason));
+  std::u16string parsed;
+  ASSERT_FALSE(ParseFigureFile(badBytes.toStdString(), unused, parsed));
+  const QString reason = QString::fromStdU16String(parsed);
 
   const QString pdf = Path("out.pdf");
   const struct {
@@ -346,8 +350,10 @@ TEST_F(SheetProgram, ExitStatusesMessagesAndNoPartialOutput) {
     }
   }
   auto figure = std::make_unique<AppState>();
-  QString error;
-  EXPECT_TRUE(ReadFigureFile(Path("fig.pdf"), *figure, error)) << "an input was written over";
+  QtFiles disk;
+  std::u16string error;
+  EXPECT_TRUE(ReadFigureFile(disk, Path("fig.pdf").toStdU16String(), *figure, error))
+      << "an input was written over";
 }
 
 TEST_F(SheetProgram, AWriteThatDoesNotFitLeavesTheOldFileAsItWas) {

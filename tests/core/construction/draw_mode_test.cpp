@@ -26,16 +26,15 @@ TEST_F(DrawMode, ToggleSwitchesBackgroundControlsAndMessageButKeepsAHeldStart) {
   ToggleDrawMode(c);
   EXPECT_TRUE(state.mblnDrawMode);
   EXPECT_TRUE(DrawControlsEnabled(w, true));
-  EXPECT_EQ(w.explanation,
-            QStringLiteral("作図モードです！\u3000もう一度作図ボタンを押すと、通常モードにもどりますよ。"));
+  EXPECT_EQ(w.explanation, u"作図モードです！\u3000もう一度作図ボタンを押すと、通常モードにもどりますよ。");
   ASSERT_EQ(w.drawn.size(), 1u);
   EXPECT_EQ(w.drawn[0][0], Primitive(ClearPrim{kWhite})) << "the redraw clears to the new colour";
 
-  w.explanation = QStringLiteral("still up");
+  w.explanation = u"still up";
   ToggleDrawMode(c);
   EXPECT_FALSE(state.mblnDrawMode);
   EXPECT_TRUE(DrawControlsEnabled(w, false));
-  EXPECT_EQ(w.explanation, QStringLiteral("still up")) << "switching off says nothing";
+  EXPECT_EQ(w.explanation, u"still up") << "switching off says nothing";
   ASSERT_EQ(w.drawn.size(), 2u);
   EXPECT_EQ(w.drawn[1][0], Primitive(ClearPrim{kDarkGreen}));
 

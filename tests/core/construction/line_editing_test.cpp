@@ -118,7 +118,7 @@ TEST_F(LineEditing, LineSixHundredFiftyOneIsRefusedWithAMessage) {
   SetFigure(full);
   Stroke(A, F, 0);
   EXPECT_EQ(Figure(), full);
-  EXPECT_EQ(w.explanation, QStringLiteral("これ以上線を引けません（650本まで）。"));
+  EXPECT_EQ(w.explanation, u"これ以上線を引けません（650本まで）。");
   EXPECT_TRUE(state.mblnNoLineStart) << "the pen is lifted as for any stroke";
   EXPECT_EQ(Ref(4), F);
 

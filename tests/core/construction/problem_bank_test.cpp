@@ -1,29 +1,41 @@
 // The problem bank: every figure built again with the drawing pointer at its level and saved by the
 // program's own writer gives the shipped file to the byte; the generator makes exactly what is shipped.
-#include <QDir>
-#include <QDirIterator>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "construction/draw_mode.h"
 #include "construction/line_editing.h"
 #include "drawing_fixture.h"
 #include "figure/figure_file.h"
-#include "file_bytes.h"
 #include "settings/operation_settings.h"
 
 namespace {
-const QString kBank = QStringLiteral(NUBORO_SOURCE_DIR "/assets/data/problems");
+namespace fs = std::filesystem;
+const fs::path kBank = NUBORO_SOURCE_DIR "/assets/data/problems";
 
 // The folder of each level, in the order of the stored difficulty.
 constexpr const char* kLevelFolders[] = {"1-shokyu", "2-chukyu", "3-jokyu"};
 
-QStringList FilesUnder(const QString& root) {
-  QStringList files;
-  QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
-  while (it.hasNext()) files << QDir(root).relativeFilePath(it.next());
-  files.sort();
+std::string Bytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Every file below `root`, by its path from there.
+std::vector<std::string> FilesUnder(const fs::path& root) {
+  std::vector<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file()) files.push_back(entry.path().lexically_relative(root).generic_string());
+  }
+  std::ranges::sort(files);
   return files;
 }
 
@@ -51,14 +63,18 @@ class ProblemBank : public Drawing {
 
 TEST_F(ProblemBank, EveryFigureIsBuiltWithThePointerAtItsLevelAndSavedAsShipped) {
   for (size_t level = 0; level < std::size(kLevelFolders); ++level) {
-    const QStringList files = QDir(kBank + "/" + kLevelFolders[level]).entryList({"*.nbo"}, QDir::Files);
-    EXPECT_GE(files.size(), 10) << kLevelFolders[level];
-    for (const QString& name : files) {
-      const QString path = kBank + "/" + kLevelFolders[level] + "/" + name;
-      SCOPED_TRACE(path.toStdString());
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(kBank / kLevelFolders[level])) {
+      if (entry.is_regular_file() && entry.path().extension() == ".nbo") files.push_back(entry.path());
+    }
+    EXPECT_GE(files.size(), 10u) << kLevelFolders[level];
+    for (const fs::path& path : files) {
+      SCOPED_TRACE(path.string());
+      const std::u16string name = path.u16string();
+      w.memoryFiles.files[name] = Bytes(path);
       AppState shipped;
-      QString error;
-      ASSERT_TRUE(ReadFigureFile(path, shipped, error)) << error.toStdString();
+      std::u16string error;
+      ASSERT_TRUE(ReadFigureFile(w.memoryFiles, name, shipped, error)) << Utf8FromUtf16(error);
       ASSERT_GT(shipped.mintLineCount, 0);
 
       Reset();
@@ -71,23 +87,25 @@ TEST_F(ProblemBank, EveryFigureIsBuiltWithThePointerAtItsLevelAndSavedAsShipped)
         EnterPoint(c, 0);
       }
       EXPECT_EQ(Figure(), FigureOf(shipped));
-      EXPECT_EQ(FigureFileBytes(state), FileBytes(path));
+      EXPECT_EQ(FigureFileBytes(state), Bytes(path));
     }
   }
 }
 
 TEST(ProblemBankFiles, TheGeneratorMakesExactlyWhatIsShipped) {
-  QTemporaryDir out;
-  ASSERT_EQ(QProcess::execute(QStringLiteral(NUBORO_MAKE_PROBLEMS), {out.path()}), 0);
-  const QStringList made = FilesUnder(out.path());
+  const fs::path out = fs::temp_directory_path() / ("nuboro-problems-" + std::to_string(::getpid()));
+  fs::remove_all(out);
+  ASSERT_TRUE(fs::create_directories(out));
+  ASSERT_EQ(std::system(("'" NUBORO_MAKE_PROBLEMS "' '" + out.string() + "'").c_str()), 0);
+  const std::vector<std::string> made = FilesUnder(out);
   ASSERT_EQ(made, FilesUnder(kBank));
-  for (const QString& file : made)
-    EXPECT_EQ(FileBytes(out.filePath(file)), FileBytes(kBank + "/" + file)) << file.toStdString();
+  for (const std::string& file : made) EXPECT_EQ(Bytes(out / file), Bytes(kBank / file)) << file;
   // The index names every figure, so a teacher finds each one by its Japanese name.
-  const QString index = QString::fromUtf8(FileBytes(kBank + "/index.txt"));
-  for (const QString& file : made) {
-    if (file.endsWith(".nbo")) {
-      EXPECT_TRUE(index.contains(file + "  ")) << file.toStdString();
+  const std::string index = Bytes(kBank / "index.txt");
+  for (const std::string& file : made) {
+    if (file.ends_with(".nbo")) {
+      EXPECT_NE(index.find(file + "  "), std::string::npos) << file;
     }
   }
+  fs::remove_all(out);
 }

@@ -8,30 +8,29 @@
 
 class FakeCanvas : public Canvas, public CallLog {
  public:
+  static std::u16string Name(Control c) { return Utf16FromUtf8(ControlName(c)); }
+
   void DrawFigure(const DisplayList& list) override {
     drawn.push_back(list);
     for (const Primitive& p : list) {
       if (const auto* b = std::get_if<BackgroundPrim>(&p)) background = b->colour;
     }
-    Log() << QStringLiteral("DrawFigure");
+    Log() << u"DrawFigure";
   }
   Rgb FigureBackground() const override { return background; }
   void SetFigureBackground(Rgb colour) override {
     background = colour;
-    Log() << QStringLiteral("SetFigureBackground %1,%2,%3").arg(colour.r).arg(colour.g).arg(colour.b);
+    Log() << u"SetFigureBackground " + NumberText(colour.r) + u"," + NumberText(colour.g) + u"," +
+                 NumberText(colour.b);
   }
-  void EraseFigureBox() override { Log() << QStringLiteral("EraseFigureBox"); }
-  void CopyFigureBoxTo(Control canvas, const QSize& size) override {
-    Log() << QStringLiteral("CopyFigureBoxTo %1 %2x%3")
-                 .arg(QString::fromLatin1(ControlName(canvas)))
-                 .arg(size.width())
-                 .arg(size.height());
+  void EraseFigureBox() override { Log() << u"EraseFigureBox"; }
+  void CopyFigureBoxTo(Control canvas, const Size& size) override {
+    Log() << u"CopyFigureBoxTo " + Name(canvas) + u" " + NumberText(size.width()) + u"x" +
+                 NumberText(size.height());
   }
-  void RepaintCanvas(Control canvas) override {
-    Log() << QStringLiteral("RepaintCanvas ") + QString::fromLatin1(ControlName(canvas));
-  }
-  void AwaitGlideFrame() override { Log() << QStringLiteral("AwaitGlideFrame"); }
-  void PresentGlideFrame() override { Log() << QStringLiteral("PresentGlideFrame"); }
+  void RepaintCanvas(Control canvas) override { Log() << u"RepaintCanvas " + Name(canvas); }
+  void AwaitGlideFrame() override { Log() << u"AwaitGlideFrame"; }
+  void PresentGlideFrame() override { Log() << u"PresentGlideFrame"; }
 
   std::vector<DisplayList> drawn;
   Rgb background = kDarkGreen;

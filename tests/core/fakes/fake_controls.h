@@ -9,43 +9,41 @@
 
 class FakeControls : public Controls, public CallLog {
  public:
-  void LoadMainWindow() override { Log() << QStringLiteral("LoadMainWindow"); }
-  void ShowMainWindow() override { Log() << QStringLiteral("ShowMainWindow"); }
+  void LoadMainWindow() override { Log() << u"LoadMainWindow"; }
+  void ShowMainWindow() override { Log() << u"ShowMainWindow"; }
   void SetEnabled(Control c, bool on) override { on ? (void)disabled.erase(c) : (void)disabled.insert(c); }
   bool IsEnabled(Control c) const override { return !disabled.contains(c); }
   void SetChecked(Control c, bool on) override { on ? (void)checked.insert(c) : (void)checked.erase(c); }
   bool IsChecked(Control c) const override { return checked.contains(c); }
   void SetVisible(Control c, bool on) override { on ? (void)hidden.erase(c) : (void)hidden.insert(c); }
-  void Place(Control c, const QRect& r) override { placed[c] = r; }
-  QRect Placement(Control c) const override { return PlacedAt(c); }
-  QRect PlacedAt(Control c) const {
+  void Place(Control c, const Rect& r) override { placed[c] = r; }
+  Rect Placement(Control c) const override { return PlacedAt(c); }
+  Rect PlacedAt(Control c) const {
     const auto at = placed.find(c);
-    return at == placed.end() ? QRect() : at->second;
+    return at == placed.end() ? Rect() : at->second;
   }
 
-  void SetClientSize(const QSize& s) override { clientSize = s; }
-  void CentreOnScreen() override { Log() << QStringLiteral("CentreOnScreen"); }
-  QSize ScreenSize() const override { return screen; }
+  void SetClientSize(const Size& s) override { clientSize = s; }
+  void CentreOnScreen() override { Log() << u"CentreOnScreen"; }
+  Size ScreenSize() const override { return screen; }
   int ToolbarHeight() const override { return toolbarHeight; }
   int StatusBarHeight() const override { return statusBarHeight; }
-  QString Title() const override { return title; }
-  void SetTitle(const QString& t) override { title = t; }
+  std::u16string Title() const override { return title; }
+  void SetTitle(const std::u16string& t) override { title = t; }
 
-  void SetExplanationText(const QString& t) override { explanation = t; }
-  void SetAngleText(const QString& t) override { angleText = t; }
+  void SetExplanationText(const std::u16string& t) override { explanation = t; }
+  void SetAngleText(const std::u16string& t) override { angleText = t; }
   void SetPanelWidths(int e, int a) override { panelWidths = {e, a}; }
 
   void SetKeyPreview(bool on) override { keyPreview = on; }
-  void FocusFigureBox() override { Log() << QStringLiteral("FocusFigureBox"); }
-  void SetWaitCursor(bool on) override {
-    Log() << (on ? QStringLiteral("Hourglass on") : QStringLiteral("Hourglass off"));
-  }
+  void FocusFigureBox() override { Log() << u"FocusFigureBox"; }
+  void SetWaitCursor(bool on) override { Log() << (on ? u"Hourglass on" : u"Hourglass off"); }
 
   std::set<Control> disabled, checked, hidden;
-  std::map<Control, QRect> placed;
-  QSize clientSize, screen{1024, 768};
+  std::map<Control, Rect> placed;
+  Size clientSize, screen{1024, 768};
   int toolbarHeight = 28, statusBarHeight = 20;
-  QString title, explanation, angleText;
+  std::u16string title, explanation, angleText;
   std::pair<int, int> panelWidths{0, 0};
   bool keyPreview = true;
 };

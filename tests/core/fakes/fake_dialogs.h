@@ -12,7 +12,7 @@ class FakeDialogs : public Dialogs, public CallLog {
  public:
   MessageAnswer ShowMessage(const Message& m) override {
     messages.push_back(m);
-    Log() << QStringLiteral("ShowMessage");
+    Log() << u"ShowMessage";
     if (answers.empty()) return MessageAnswer::Ok;
     const MessageAnswer a = answers.front();
     answers.pop_front();
@@ -20,47 +20,50 @@ class FakeDialogs : public Dialogs, public CallLog {
   }
 
   struct FileDialogUse {
-    QString mode, folder;
-    QStringList filters;
-    QString proposed;
+    std::u16string mode;
+    std::u16string folder;
+    std::vector<std::u16string> filters;
+    std::u16string proposed;
   };
-  std::optional<QString> RunOpenDialog(const QString& folder, const QStringList& filters) override {
-    return RunFileDialog(QStringLiteral("open"), folder, filters);
+  std::optional<std::u16string> RunOpenDialog(const std::u16string& folder,
+                                              const std::vector<std::u16string>& filters) override {
+    return RunFileDialog(u"open", folder, filters);
   }
-  std::optional<QString> RunSaveDialog(const QString& folder, const QStringList& filters) override {
-    return RunFileDialog(QStringLiteral("save"), folder, filters);
+  std::optional<std::u16string> RunSaveDialog(const std::u16string& folder,
+                                              const std::vector<std::u16string>& filters) override {
+    return RunFileDialog(u"save", folder, filters);
   }
-  QString DialogFileName() const override { return dialogFileName; }
-  void SetDialogFileName(const QString& path) override { dialogFileName = path; }
+  std::u16string DialogFileName() const override { return dialogFileName; }
+  void SetDialogFileName(const std::u16string& path) override { dialogFileName = path; }
 
-  void PrepareOtherOptions() override { Log() << QStringLiteral("PrepareOtherOptions"); }
-  void OpenOtherOptions() override { Log() << QStringLiteral("OpenOtherOptions"); }
-  DataPathChoice RunDataPathDialog(const QString& current) override {
-    Log() << QStringLiteral("RunDataPathDialog ") + current;
+  void PrepareOtherOptions() override { Log() << u"PrepareOtherOptions"; }
+  void OpenOtherOptions() override { Log() << u"OpenOtherOptions"; }
+  DataPathChoice RunDataPathDialog(const std::u16string& current) override {
+    Log() << u"RunDataPathDialog " + current;
     return dataPathChoice;
   }
 
-  void ShowAboutWindow(const QString& picture, bool ok) override {
-    Log() << QStringLiteral("ShowAboutWindow %1 %2").arg(picture).arg(ok ? "ok" : "no-ok");
+  void ShowAboutWindow(const std::u16string& picture, bool ok) override {
+    Log() << u"ShowAboutWindow " + picture + (ok ? u" ok" : u" no-ok");
   }
-  void LoadAboutWindow() override { Log() << QStringLiteral("LoadAboutWindow"); }
-  void UnloadAboutWindow() override { Log() << QStringLiteral("UnloadAboutWindow"); }
-  void OpenHelpFile(const QString& path) override { Log() << QStringLiteral("OpenHelpFile ") + path; }
+  void LoadAboutWindow() override { Log() << u"LoadAboutWindow"; }
+  void UnloadAboutWindow() override { Log() << u"UnloadAboutWindow"; }
+  void OpenHelpFile(const std::u16string& path) override { Log() << u"OpenHelpFile " + path; }
 
   std::vector<Message> messages;
   std::deque<MessageAnswer> answers;
   std::vector<FileDialogUse> fileDialogs;
-  std::deque<std::optional<QString>> fileAnswers;
-  QString dialogFileName;
+  std::deque<std::optional<std::u16string>> fileAnswers;
+  std::u16string dialogFileName;
   DataPathChoice dataPathChoice;
 
  private:
-  std::optional<QString> RunFileDialog(const QString& mode, const QString& folder,
-                                       const QStringList& filters) {
+  std::optional<std::u16string> RunFileDialog(const std::u16string& mode, const std::u16string& folder,
+                                              const std::vector<std::u16string>& filters) {
     fileDialogs.push_back({mode, folder, filters, dialogFileName});
-    Log() << QStringLiteral("FileDialog ") + mode;
+    Log() << u"FileDialog " + mode;
     if (fileAnswers.empty()) return std::nullopt;
-    const std::optional<QString> answer = fileAnswers.front();
+    const std::optional<std::u16string> answer = fileAnswers.front();
     fileAnswers.pop_front();
     if (answer) dialogFileName = *answer;
     return answer;

@@ -1,4 +1,4 @@
-// A recording stand-in for the machine's services: settings in memory, sounds and timers recorded.
+// A recording stand-in for the machine's services: settings and files in memory, sounds and timers recorded.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "call_log.h"
+#include "fake_files.h"
 #include "fake_settings.h"
 #include "shell/services.h"
 #include "view/display_list.h"
@@ -14,41 +15,44 @@
 class FakeServices : public Services, public CallLog {
  public:
   struct Played {
-    QString path;
+    std::u16string path;
     bool wait;
   };
   struct ClipboardPicture {
     DisplayList picture;
-    QSize size;
+    Size size;
   };
 
   SettingsStore& Settings() override { return settings; }
-  void PlayWave(const QString& path, bool wait) override {
+  Files& FileSystem() override { return files ? *files : memoryFiles; }
+  void PlayWave(const std::u16string& path, bool wait) override {
     played.push_back({path, wait});
-    Log() << QStringLiteral("PlayWave ") + path;
+    Log() << u"PlayWave " + path;
   }
   // The clipboard keeps the canvas's last picture and size, as far as this fake can see them.
   void PutFigureBoxOnClipboard() override {
     clipboard.push_back(CanvasPicture());
-    Log() << QStringLiteral("PutFigureBoxOnClipboard");
+    Log() << u"PutFigureBoxOnClipboard";
   }
-  QString ProgramFolder() const override { return programFolder; }
-  QString OwnFiguresFolder() override { return ownFiguresFolder; }
+  std::u16string ProgramFolder() const override { return programFolder; }
+  std::u16string OwnFiguresFolder() override { return ownFiguresFolder; }
   void SetTimerInterval(Control t, int ms) override { timerIntervals[t] = ms; }
   void SetTimerRunning(Control t, bool on) override {
     on ? (void)runningTimers.insert(t) : (void)runningTimers.erase(t);
   }
   void ProcessPendingEvents() override {
-    Log() << QStringLiteral("ProcessPendingEvents");
+    Log() << u"ProcessPendingEvents";
     if (onProcessEvents) onProcessEvents();
   }
-  void EndProgram() override { Log() << QStringLiteral("EndProgram"); }
+  void EndProgram() override { Log() << u"EndProgram"; }
 
   FakeSettings settings;
+  FakeFiles memoryFiles;
+  Files* files = nullptr;  // a test of real files points it at them
   std::vector<Played> played;
   std::vector<ClipboardPicture> clipboard;
-  QString programFolder = QStringLiteral(".");
-  QString ownFiguresFolder;  // none, unless a test gives one
+  std::u16string programFolder = u".";
+  std::u16string ownFiguresFolder;  // none, unless a test gives one
   std::map<Control, int> timerIntervals;
   std::set<Control> runningTimers;
   std::function<void()> onProcessEvents;

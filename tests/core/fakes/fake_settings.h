@@ -1,28 +1,30 @@
 // An in-memory settings store for tests: sections and keys as a map, unwritable on request.
 #pragma once
 
-#include <QMap>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "settings/settings_store.h"
 
 class FakeSettings : public SettingsStore {
  public:
-  std::optional<QString> Read(const QString& section, const QString& key) override {
+  std::optional<std::u16string> Read(const std::u16string& section, const std::u16string& key) override {
     const auto it = values.find(section + u'/' + key);
     if (it == values.end()) return std::nullopt;
-    return *it;
+    return it->second;
   }
-  void Write(const QString& section, const QString& key, const QString& value) override {
+  void Write(const std::u16string& section, const std::u16string& key, const std::u16string& value) override {
     values[section + u'/' + key] = value;
-    writes << key;
+    writes.push_back(key);
   }
   bool Sync() override {
     ++syncs;
     return !failSync;
   }
-  QString Location() const override { return QStringLiteral("memory"); }
-  QMap<QString, QString> values;  // "Option/Difficulty" -> "2"
-  QStringList writes;
+  std::u16string Location() const override { return u"memory"; }
+  std::map<std::u16string, std::u16string> values;  // "Option/Difficulty" -> "2"
+  std::vector<std::u16string> writes;
   int syncs = 0;
   bool failSync = false;
 };

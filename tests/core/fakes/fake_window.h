@@ -10,13 +10,19 @@
 
 // Test messages name a control as the design does.
 inline std::ostream& operator<<(std::ostream& out, Control c) { return out << ControlName(c); }
+inline void PrintTo(const Rect& r, std::ostream* out) {
+  *out << "Rect(" << r.left() << ", " << r.top() << ", " << r.width() << ", " << r.height() << ")";
+}
+inline void PrintTo(const Size& s, std::ostream* out) {
+  *out << "Size(" << s.width() << ", " << s.height() << ")";
+}
 
 class FakeWindow : public FakeCanvas, public FakeControls, public FakeDialogs, public FakeServices {
  public:
   // One log for all four ports, so a test sees the order across them (a glide frame: canvas, sound,
   // canvas).
-  QStringList& Log() override { return calls; }
-  QStringList calls;
+  CallList& Log() override { return calls; }
+  CallList calls;
 
  protected:
   ClipboardPicture CanvasPicture() const override {
@@ -25,12 +31,9 @@ class FakeWindow : public FakeCanvas, public FakeControls, public FakeDialogs, p
 };
 
 // What the fake records for `n` glide frames, each drawn, sounded and shown in turn.
-inline QStringList GlideFrameCalls(int n) {
-  QStringList out;
+inline CallList GlideFrameCalls(int n) {
+  CallList out;
   for (int i = 0; i < n; ++i)
-    out << "AwaitGlideFrame"
-        << "DrawFigure"
-        << "PlayWave ./sound/turn.wav"
-        << "PresentGlideFrame";
+    out << u"AwaitGlideFrame" << u"DrawFigure" << u"PlayWave ./sound/turn.wav" << u"PresentGlideFrame";
   return out;
 }

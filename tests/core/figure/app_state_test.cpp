@@ -33,7 +33,7 @@ AppState Scrambled() {
   AppState s;
   s.mintUnitLength = 5;
   s.mintMaxSize = 50;
-  s.mstrDataPath = QStringLiteral("C:\\elsewhere");
+  s.mstrDataPath = u"C:\\elsewhere";
   s.msngLineX[0] = s.msngLineY[0] = s.msngLineZ[0] = 77;
   s.mintLineCount = 12;
   s.mintAngleH = 90;
@@ -57,7 +57,7 @@ TEST(InitialiseApplicationState, SetsEveryStartUpValue) {
 
   EXPECT_EQ(s.mintUnitLength, 20);
   EXPECT_EQ(s.mintMaxSize, 200);
-  EXPECT_EQ(s.mstrDataPath, QStringLiteral("./data"));
+  EXPECT_EQ(s.mstrDataPath, u"./data");
   EXPECT_EQ(s.mintLineCount, 0);
   EXPECT_EQ(s.msngLineX[0], 0.0f);
   EXPECT_EQ(s.msngLineY[0], 0.0f);

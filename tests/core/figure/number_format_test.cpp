@@ -1,17 +1,22 @@
 // Number text of figure files: how values are written and which items read back.
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <bit>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "figure/number_format.h"
+#include "figure/text.h"
 
 namespace {
+// The text without its sign place and trailing space, as an item stands between separators.
+std::string Item(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  return text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
 
 struct WriteCase {
   float value;
@@ -23,12 +28,12 @@ class FileNumberWriting : public ::testing::TestWithParam<WriteCase> {};
 
 TEST_P(FileNumberWriting, WritesTheTextAndReadsBackItsValue) {
   const WriteCase& c = GetParam();
-  const QByteArray text = FormatFileNumber(c.value);
-  EXPECT_EQ(text, QByteArray(c.text));
+  const std::string text = FormatFileNumber(c.value);
+  EXPECT_EQ(text, c.text);
 
-  const auto read = ParseFileNumber(QString::fromLatin1(text.trimmed()));
-  ASSERT_TRUE(read.has_value()) << text.constData();
-  EXPECT_EQ(static_cast<float>(*read), c.readsBack) << text.constData();
+  const auto read = ParseFileNumber(Item(text));
+  ASSERT_TRUE(read.has_value()) << text;
+  EXPECT_EQ(static_cast<float>(*read), c.readsBack) << text;
   // Saving a loaded figure again must not drift.
   EXPECT_EQ(FormatFileNumber(static_cast<float>(*read)), text);
 }
@@ -51,10 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FileNumberWriting, SevenDigitsStayWithinOneTenMillionth) {
   // The format keeps 7 significant digits: every value comes back that close and never drifts further.
   for (float v : {1.0f / 3, 3.14159265f, 1e-6f / 7, 123.456789f, -98765.4321f, 4.2e20f}) {
-    const QByteArray text = FormatFileNumber(v);
-    const auto read = ParseFileNumber(QString::fromLatin1(text.trimmed()));
-    ASSERT_TRUE(read.has_value()) << text.constData();
-    EXPECT_LE(std::abs(*read - v), std::abs(v) * 5e-7) << text.constData();
+    const std::string text = FormatFileNumber(v);
+    const auto read = ParseFileNumber(Item(text));
+    ASSERT_TRUE(read.has_value()) << text;
+    EXPECT_LE(std::abs(*read - v), std::abs(v) * 5e-7) << text;
   }
 }
 
@@ -69,9 +74,9 @@ TEST(FileNumberWriting, MatchesPrintfsSevenDigitFormOverRandomFloats) {
     if (i % 4 == 1) v = std::trunc(v);                           // whole millimetres
     char printed[40];
     std::snprintf(printed, sizeof printed, "%.7G", static_cast<double>(v == 0 ? 0.0f : v));
-    QByteArray expected(printed);
-    if (expected.startsWith("0.")) expected.remove(0, 1);
-    if (expected.startsWith("-0.")) expected.remove(1, 1);
+    std::string expected(printed);
+    if (expected.starts_with("0.")) expected.erase(0, 1);
+    if (expected.starts_with("-0.")) expected.erase(1, 1);
     expected = (v < 0 ? "" : " ") + expected + ' ';
     ASSERT_EQ(FormatFileNumber(v), expected) << v;
   }
@@ -85,7 +90,7 @@ struct ReadCase {
 class FileNumberReading : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(FileNumberReading, AcceptsNumberForms) {
-  const auto v = ParseFileNumber(QString::fromLatin1(GetParam().item));
+  const auto v = ParseFileNumber(GetParam().item);
   ASSERT_TRUE(v.has_value()) << GetParam().item;
   EXPECT_EQ(*v, GetParam().value) << GetParam().item;
 }
@@ -100,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, FileNumberReading,
 class FileNumberRejecting : public ::testing::TestWithParam<const char16_t*> {};
 
 TEST_P(FileNumberRejecting, RefusesWhatIsNotANumber) {
-  const QString item = QString::fromUtf16(GetParam());
-  EXPECT_FALSE(ParseFileNumber(item).has_value()) << item.toStdString();
+  const std::string item = Utf8FromUtf16(GetParam());  // a fullwidth item's bytes are past ASCII
+  EXPECT_FALSE(ParseFileNumber(item).has_value()) << item;
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, FileNumberRejecting,

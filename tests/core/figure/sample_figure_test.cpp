@@ -1,24 +1,20 @@
 // The start-up sample: found below the program's folder, drawn once, or one error box and no change.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <string>
 
 #include "fake_window.h"
 #include "figure/figure_file.h"
 #include "figure/sample_figure.h"
-#include "file_bytes.h"
 
 namespace {
 
-const QByteArray kTrailerLine = QByteArray("\x97\xa7\x91\xcc\x83\x6b\x83\x7b\x83\x8d for Windows Ver3.1\r\n");
+const std::string kTrailerLine = "\x97\xa7\x91\xcc\x83\x6b\x83\x7b\x83\x8d for Windows Ver3.1\r\n";
 
 class SampleFigure : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    window_.programFolder = dir_.path();
+    window_.programFolder = u"/program";
     InitialiseApplicationState(state_);
     // A figure already in place, with a pointer and a flag the load must not touch.
     state_.msngLineX[0] = 10;
@@ -29,16 +25,15 @@ class SampleFigure : public ::testing::Test {
     state_.mblnModified = true;
   }
 
-  void PutSample(const QByteArray& bytes) {
-    ASSERT_TRUE(QDir(dir_.path()).mkpath("data/sample"));
-    ASSERT_TRUE(PutFile(dir_.filePath("data/sample/nubo01.nbo"), bytes));
+  void PutSample(const std::string& bytes) {
+    window_.memoryFiles.files[u"/program/data/sample/nubo01.nbo"] = bytes;
   }
 
   void ExpectFailureShownOnce(const AppState& before) {
     ASSERT_EQ(window_.messages.size(), 1u);
-    EXPECT_EQ(window_.messages[0].title, QStringLiteral("エラー"));
+    EXPECT_EQ(window_.messages[0].title, u"エラー");
     EXPECT_EQ(window_.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_FALSE(window_.messages[0].text.isEmpty());
+    EXPECT_FALSE(window_.messages[0].text.empty());
     EXPECT_TRUE(window_.drawn.empty());
     EXPECT_TRUE(window_.played.empty());
     EXPECT_EQ(state_.mintLineCount, before.mintLineCount);
@@ -52,22 +47,21 @@ class SampleFigure : public ::testing::Test {
     EXPECT_TRUE(window_.messages.empty());
     EXPECT_EQ(window_.drawn.size(), 1u);
     ASSERT_EQ(window_.played.size(), 1u);
-    EXPECT_EQ(window_.played[0].path, QStringLiteral("./sound/turn.wav"));
+    EXPECT_EQ(window_.played[0].path, u"./sound/turn.wav");
     EXPECT_FALSE(window_.played[0].wait);
   }
 
-  QTemporaryDir dir_;
   FakeWindow window_;
   AppState state_;
 };
 
 TEST_F(SampleFigure, MissingOrBrokenFileShowsOneErrorAndKeepsFigure) {
   // Missing first, then broken in two ways.
-  for (const QByteArray& bytes :
-       {QByteArray(), QByteArray(" 0  0  0  651 \r\n"), QByteArray(" 100  100  100  1 \r\n 0  0  0 ")}) {
-    SCOPED_TRACE(bytes.constData());
+  for (const std::string& bytes :
+       {std::string(), std::string(" 0  0  0  651 \r\n"), std::string(" 100  100  100  1 \r\n 0  0  0 ")}) {
+    SCOPED_TRACE(bytes);
     window_.messages.clear();
-    if (!bytes.isEmpty()) PutSample(bytes);
+    if (!bytes.empty()) PutSample(bytes);
     const AppState before = state_;
     LoadSampleFigure(state_, window_, window_, window_);
     ExpectFailureShownOnce(before);
@@ -99,11 +93,8 @@ TEST_F(SampleFigure, EmptySampleKeepsZoomAndStillDraws) {
 
 TEST_F(SampleFigure, FoundBelowProgramFolderNotCurrentFolder) {
   PutSample(" 50  50  50  0 \r\n" + kTrailerLine);
-  const QString here = QDir::currentPath();
-  QTemporaryDir elsewhere;
-  ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+  window_.memoryFiles.files[u"./data/sample/nubo01.nbo"] = " 0  0  0  0 \r\n" + kTrailerLine;
   LoadSampleFigure(state_, window_, window_, window_);
-  QDir::setCurrent(here);
 
   EXPECT_TRUE(window_.messages.empty());
   EXPECT_FLOAT_EQ(state_.msngZoom, 2.25f);

@@ -13,10 +13,11 @@ class Settings : public FakeContext {
     FakeContext::SetUp();
   }
   void Store(const char* key, const char* value) {
-    w.settings.values[QStringLiteral("Option/") + QLatin1String(key)] = QString::fromUtf8(value);
+    w.settings.values[u"Option/" + Utf16FromUtf8(key)] = Utf16FromUtf8(value);
   }
-  QString Stored(const char* key) const {
-    return w.settings.values.value(QStringLiteral("Option/") + QLatin1String(key));
+  std::u16string Stored(const char* key) const {
+    const auto it = w.settings.values.find(u"Option/" + Utf16FromUtf8(key));
+    return it == w.settings.values.end() ? std::u16string() : it->second;
   }
   bool Checked(Control item) const { return w.IsChecked(item); }
   bool Enabled(Control item) const { return w.IsEnabled(item); }
@@ -29,12 +30,12 @@ TEST_F(Settings, AnEmptyStoreGivesTheDefaults) {
   EXPECT_EQ(state.mintMaxSize, 100);
   EXPECT_EQ(state.mintUnitLength, 20);
   EXPECT_TRUE(Checked(Control::mnuNormalSize));
-  EXPECT_EQ(w.clientSize, QSize(640, 450));  // the normal layout was applied
+  EXPECT_EQ(w.clientSize, Size(640, 450));  // the normal layout was applied
   EXPECT_TRUE(Checked(Control::mnuDrawEnabled) && Checked(Control::mnuSaveEnabled));
   for (Control on : {Control::cmdDrawFig, Control::mnuDraw, Control::mnuDifficulty, Control::cmdFigSave,
                      Control::mnuFileSave})
     EXPECT_TRUE(Enabled(on));
-  EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+  EXPECT_EQ(state.mstrDataPath, u"./data");
 }
 
 TEST_F(Settings, StoredLevelsAndSizes) {
@@ -68,20 +69,20 @@ TEST_F(Settings, StoredLevelsAndSizes) {
   Store("ScreenSize", "1");
   ReadSettings(c, w.settings);
   EXPECT_TRUE(Checked(Control::mnuExpansion1));
-  EXPECT_EQ(w.clientSize, QSize(800, 570));
+  EXPECT_EQ(w.clientSize, Size(800, 570));
   Store("ScreenSize", "5");
-  w.clientSize = QSize();
+  w.clientSize = Size();
   ReadSettings(c, w.settings);
-  EXPECT_TRUE(w.clientSize.isEmpty()) << "an unknown size changes nothing";
+  EXPECT_EQ(w.clientSize, Size()) << "an unknown size changes nothing";
 }
 
 // A size stored on a larger screen would put the menu bar off this one: the largest that fits instead.
 TEST_F(Settings, StoredSizeFallsBackToTheLargestThatFitsTheScreen) {
   struct Case {
-    QSize screen;
+    Size screen;
     const char* stored;
     Control ticked;
-    QSize client;
+    Size client;
   } cases[] = {
       {{640, 480}, "2", Control::mnuNormalSize, {640, 450}},
       {{640, 480}, "1", Control::mnuNormalSize, {640, 450}},
@@ -99,7 +100,7 @@ TEST_F(Settings, StoredSizeFallsBackToTheLargestThatFitsTheScreen) {
     EXPECT_TRUE(Checked(k.ticked));
     EXPECT_EQ(w.clientSize, k.client);
     StoreSettings(c, w.settings);
-    EXPECT_EQ(Stored("ScreenSize"), QString::number(FittingScreenSize(int16_t(atoi(k.stored)), k.screen)));
+    EXPECT_EQ(Stored("ScreenSize"), NumberText(FittingScreenSize(int16_t(atoi(k.stored)), k.screen)));
   }
 }
 
@@ -129,21 +130,21 @@ TEST_F(Settings, StoredBackInTheirOwnForms) {
   ToggleSavePermission(c);
   w.settings.writes.clear();
   StoreSettings(c, w.settings);
-  EXPECT_EQ(w.settings.writes,
-            (QStringList{"Difficulty", "ScreenSize", "DrawEnabled", "SaveEnabled", "DataPath"}));
-  EXPECT_EQ(Stored("Difficulty"), "0");  // "7" left 初級 ticked
-  EXPECT_EQ(Stored("ScreenSize"), "0");
-  EXPECT_EQ(Stored("DrawEnabled"), "True");
-  EXPECT_EQ(Stored("SaveEnabled"), "False");
-  EXPECT_EQ(Stored("DataPath"), QStringLiteral("/home/class/図形"));
+  EXPECT_EQ(w.settings.writes, (std::vector<std::u16string>{u"Difficulty", u"ScreenSize", u"DrawEnabled",
+                                                            u"SaveEnabled", u"DataPath"}));
+  EXPECT_EQ(Stored("Difficulty"), u"0");  // "7" left 初級 ticked
+  EXPECT_EQ(Stored("ScreenSize"), u"0");
+  EXPECT_EQ(Stored("DrawEnabled"), u"True");
+  EXPECT_EQ(Stored("SaveEnabled"), u"False");
+  EXPECT_EQ(Stored("DataPath"), u"/home/class/図形");
 }
 
 TEST_F(Settings, AnEmptyDataFolderIsNoFolder) {
   for (const char* empty : {"", "  "}) {
-    state.mstrDataPath = QStringLiteral("/elsewhere");
+    state.mstrDataPath = u"/elsewhere";
     Store("DataPath", empty);
     ReadSettings(c, w.settings);
-    EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+    EXPECT_EQ(state.mstrDataPath, u"./data");
   }
 }
 

@@ -21,7 +21,7 @@ class OtherOptions : public FakeContext {
   }
   void Tick(Control item) { w.SetChecked(item, true); }
   void Apply(bool enabled, const char* unit, const char* size) {
-    ApplyOtherOptions(c, {enabled, QString::fromLatin1(unit), QString::fromLatin1(size)});
+    ApplyOtherOptions(c, {enabled, Utf16FromUtf8(unit), Utf16FromUtf8(size)});
   }
   void ExpectLimits(int maxSize, int unitLength) const {
     EXPECT_EQ(state.mintMaxSize, maxSize);
@@ -40,8 +40,7 @@ class OtherOptions : public FakeContext {
     ComputeView(expected);
     EXPECT_EQ(state.msngViewRefX, expected.msngViewRefX);
     EXPECT_EQ(state.msngViewRefY, expected.msngViewRefY);
-    EXPECT_EQ(w.calls.mid(w.calls.size() - 2),
-              QStringList({QStringLiteral("DrawFigure"), QStringLiteral("PlayWave ./sound/turn.wav")}));
+    EXPECT_EQ(w.calls.mid(w.calls.size() - 2), CallList({u"DrawFigure", u"PlayWave ./sound/turn.wav"}));
   }
 };
 }  // namespace
@@ -79,11 +78,10 @@ TEST_F(OtherOptions, InDrawModeTheNoticeComesBeforeTheRedraw) {
   Tick(Control::mnuMidClass);
   Apply(false, "2", "200");
   ExpectLimits(100, 10);
-  EXPECT_EQ(w.calls, QStringList({QStringLiteral("ShowMessage"), QStringLiteral("DrawFigure"),
-                                  QStringLiteral("PlayWave ./sound/turn.wav")}));
+  EXPECT_EQ(w.calls, CallList({u"ShowMessage", u"DrawFigure", u"PlayWave ./sound/turn.wav"}));
   ASSERT_EQ(w.messages.size(), 1u);
-  EXPECT_EQ(w.messages[0].text, QStringLiteral("作図ポインタを原点に戻しますね。"));
-  EXPECT_EQ(w.messages[0].title, QStringLiteral("かくにんします"));
+  EXPECT_EQ(w.messages[0].text, u"作図ポインタを原点に戻しますね。");
+  EXPECT_EQ(w.messages[0].title, u"かくにんします");
   EXPECT_EQ(w.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(w.messages[0].icon, MessageIcon::Exclamation);
   ExpectPointersHomeAndRedrawn();

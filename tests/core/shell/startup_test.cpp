@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "construction/dispatch.h"
 #include "fake_window.h"
 #include "figure/app_state.h"
@@ -13,20 +16,26 @@ namespace {
 class StartUpWindow : public FakeWindow {
  public:
   SettingsStore& Settings() override {
-    calls << QStringLiteral("Settings");
+    calls << u"Settings";
     return FakeWindow::Settings();
   }
-  void SetExplanationText(const QString& t) override {
-    calls << QStringLiteral("SetExplanationText");
+  void SetExplanationText(const std::u16string& t) override {
+    calls << u"SetExplanationText";
     FakeWindow::SetExplanationText(t);
   }
-  void SetAngleText(const QString& t) override {
-    calls << QStringLiteral("SetAngleText");
+  void SetAngleText(const std::u16string& t) override {
+    calls << u"SetAngleText";
     FakeWindow::SetAngleText(t);
   }
 };
 
+// The sample as shipped, below a program folder in memory.
 struct StartUpRun {
+  StartUpRun() {
+    std::ifstream sample(NUBORO_SOURCE_DIR "/assets/data/sample/nubo01.nbo", std::ios::binary);
+    w.memoryFiles.files[u"/program/data/sample/nubo01.nbo"].assign(std::istreambuf_iterator<char>(sample),
+                                                                   {});
+  }
   AppState state;
   StartUpWindow w;
   WatchmanState watchman;
@@ -34,15 +43,15 @@ struct StartUpRun {
 };
 
 // The calls that mark the steps, in the order they came.
-QStringList Milestones(const QStringList& calls) {
-  QStringList out;
-  for (const QString& call : calls) {
-    for (const char* m : {"ShowAboutWindow", "PlayWave ./sound/splash.wav", "LoadMainWindow",
-                          "CentreOnScreen", "PrepareOtherOptions", "DrawFigure", "ShowMessage", "Settings",
-                          "ShowMainWindow", "UnloadAboutWindow", "SetExplanationText", "SetAngleText"}) {
+CallList Milestones(const CallList& calls) {
+  CallList out;
+  for (const std::u16string& call : calls) {
+    for (const std::u16string_view m :
+         {u"ShowAboutWindow", u"PlayWave ./sound/splash.wav", u"LoadMainWindow", u"CentreOnScreen",
+          u"PrepareOtherOptions", u"DrawFigure", u"ShowMessage", u"Settings", u"ShowMainWindow",
+          u"UnloadAboutWindow", u"SetExplanationText", u"SetAngleText"}) {
       // A step's repeated calls count once, where they begin.
-      if (call.startsWith(QLatin1String(m)) && (out.isEmpty() || out.last() != QLatin1String(m)))
-        out << QString::fromLatin1(m);
+      if (call.starts_with(m) && (out.empty() || out.back() != m)) out << std::u16string(m);
     }
   }
   return out;
@@ -51,51 +60,35 @@ QStringList Milestones(const QStringList& calls) {
 
 TEST(StartUp, RunsItsStepsInOrder) {
   StartUpRun run;
-  run.w.programFolder = QStringLiteral(NUBORO_SOURCE_DIR "/assets");
-  run.w.settings.values[QStringLiteral("Option/ScreenSize")] = QStringLiteral("2");
-  run.w.settings.values[QStringLiteral("Option/Difficulty")] = QStringLiteral("2");
+  run.w.programFolder = u"/program";
+  run.w.settings.values[u"Option/ScreenSize"] = u"2";
+  run.w.settings.values[u"Option/Difficulty"] = u"2";
   StartUp(run.c);
-  EXPECT_EQ(Milestones(run.w.calls),
-            (QStringList{"ShowAboutWindow", "PlayWave ./sound/splash.wav", "LoadMainWindow", "CentreOnScreen",
-                         "PrepareOtherOptions", "DrawFigure", "Settings", "CentreOnScreen", "DrawFigure",
-                         "ShowMainWindow", "UnloadAboutWindow", "SetExplanationText", "SetAngleText"}));
+  EXPECT_EQ(
+      Milestones(run.w.calls),
+      (CallList{u"ShowAboutWindow", u"PlayWave ./sound/splash.wav", u"LoadMainWindow", u"CentreOnScreen",
+                u"PrepareOtherOptions", u"DrawFigure", u"Settings", u"CentreOnScreen", u"DrawFigure",
+                u"ShowMainWindow", u"UnloadAboutWindow", u"SetExplanationText", u"SetAngleText"}));
   // The sample is drawn before the stored layout, which draws it again at its own size.
   EXPECT_EQ(run.w.drawn.size(), 2u);
-  EXPECT_EQ(run.w.clientSize, QSize(1024, 738));
+  EXPECT_EQ(run.w.clientSize, Size(1024, 738));
   EXPECT_TRUE(run.w.IsChecked(Control::mnuSenior));
   EXPECT_EQ(run.state.mintMaxSize, 200);
   EXPECT_EQ(run.state.mintLineCount, 12);
   EXPECT_FALSE(run.state.mblnModified);
-  EXPECT_EQ(run.w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1"));
-  EXPECT_EQ(run.w.explanation, QStringLiteral("ようこそ！立体ヌボロへ！！"));
-  EXPECT_EQ(run.w.angleText, QStringLiteral("(^o^)/"));
+  EXPECT_EQ(run.w.title, u"立体ヌボロ for Windows Ver3.1");
+  EXPECT_EQ(run.w.explanation, u"ようこそ！立体ヌボロへ！！");
+  EXPECT_EQ(run.w.angleText, u"(^o^)/");
 }
 
 TEST(StartUp, GoesOnWithAnEmptyFigureWhenTheSampleIsMissing) {
   StartUpRun run;
-  run.w.programFolder = QStringLiteral("/nonexistent");
+  run.w.programFolder = u"/nonexistent";
   StartUp(run.c);
   ASSERT_EQ(run.w.messages.size(), 1u);
-  EXPECT_EQ(run.w.messages[0].title, QStringLiteral("エラー"));
+  EXPECT_EQ(run.w.messages[0].title, u"エラー");
   EXPECT_EQ(run.state.mintLineCount, 0);
-  EXPECT_TRUE(run.w.calls.contains(QStringLiteral("ShowMainWindow")));
-  EXPECT_EQ(Milestones(run.w.calls).indexOf(QStringLiteral("ShowMessage")),
-            Milestones(run.w.calls).indexOf(QStringLiteral("PrepareOtherOptions")) + 1);
-}
-
-// A toolkit without the files' text conversion can neither load nor save: said once, before the sample.
-TEST(StartUp, SaysOnceWhenFigureFilesCannotBeConverted) {
-  for (const bool available : {true, false}) {
-    StartUpRun run;
-    run.w.programFolder = QStringLiteral(NUBORO_SOURCE_DIR "/assets");
-    StartUp(run.c, available);
-    SCOPED_TRACE(available);
-    ASSERT_EQ(run.w.messages.size(), available ? 0u : 1u);
-    if (available) continue;
-    EXPECT_EQ(run.w.messages[0].title, QStringLiteral("エラー"));
-    EXPECT_TRUE(run.w.messages[0].text.contains(QStringLiteral("Shift_JIS")));
-    EXPECT_LT(run.w.calls.indexOf(QStringLiteral("ShowMessage")),
-              run.w.calls.indexOf(QStringLiteral("DrawFigure")));
-    EXPECT_TRUE(run.w.calls.contains(QStringLiteral("ShowMainWindow")));
-  }
+  EXPECT_TRUE(run.w.calls.contains(u"ShowMainWindow"));
+  EXPECT_EQ(Milestones(run.w.calls).indexOf(u"ShowMessage"),
+            Milestones(run.w.calls).indexOf(u"PrepareOtherOptions") + 1);
 }

@@ -8,8 +8,8 @@
 
 namespace {
 
-const QString kBase = QStringLiteral("立体ヌボロ for Windows Ver3.1");
-const QString kMarker = QStringLiteral("\u3000*[変更あり]");
+const std::u16string kBase = u"立体ヌボロ for Windows Ver3.1";
+const std::u16string kMarker = u"\u3000*[変更あり]";
 
 class Watchman : public ::testing::Test {
  protected:
@@ -34,18 +34,17 @@ TEST_F(Watchman, PresetsAreNamedInTableOrderAndHoldTheFace) {
     At(p.h, p.v);
     Tick();
     Tick();
-    EXPECT_EQ(w.angleText, QString::fromUtf16(p.name)) << p.h << "," << p.v;
+    EXPECT_EQ(w.angleText, p.name) << p.h << "," << p.v;
     EXPECT_EQ(watchman.frame, 2);
   }
   // Turning away resumes the face where it stopped.
   At(-45, 30);
   Tick();
-  EXPECT_EQ(w.angleText, QStringLiteral(" (  ^)~"));
+  EXPECT_EQ(w.angleText, u" (  ^)~");
 }
 
 TEST_F(Watchman, OtherAnglesRunTheFourFramesAndWrap) {
-  const QStringList frames = {QStringLiteral("~(^  ) "), QStringLiteral(" (^o^)/"), QStringLiteral(" (  ^)~"),
-                              QStringLiteral(" (   ) ")};
+  const CallList frames = {u"~(^  ) ", u" (^o^)/", u" (  ^)~", u" (   ) "};
   for (const auto& [h, v] : {std::pair<int16_t, int16_t>{-45, 30}, {-45, 40}, {-90, 5}, {5, 90}}) {
     At(h, v);
     watchman.frame = 0;
@@ -68,25 +67,25 @@ TEST_F(Watchman, MarkerIsAppendedOnceWhileModified) {
   for (int i = 0; i < 4; ++i) Tick();
   EXPECT_EQ(w.title, kBase + kMarker);
   EXPECT_TRUE(watchman.titleMarked);
-  EXPECT_EQ(w.title.right(kMarker.size()).front(), QChar(0x3000));
+  EXPECT_EQ(w.title.substr(w.title.size() - kMarker.size()).front(), u'\u3000');
 }
 
 TEST_F(Watchman, ClearedFlagRebuildsTitleFromDialogFileName) {
-  w.title = kBase + QStringLiteral("  [ old.nbo ]");
+  w.title = kBase + u"  [ old.nbo ]";
   state.mblnModified = true;
   Tick();
-  ASSERT_EQ(w.title, kBase + QStringLiteral("  [ old.nbo ]") + kMarker);
+  ASSERT_EQ(w.title, kBase + u"  [ old.nbo ]" + kMarker);
 
-  w.dialogFileName = QStringLiteral("C:\\fig\\sub/a.nbo");
+  w.dialogFileName = u"C:\\fig\\sub/a.nbo";
   state.mblnModified = false;
   Tick();
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [ a.nbo ]"));
+  EXPECT_EQ(w.title, u"立体ヌボロ for Windows Ver3.1  [ a.nbo ]");
   EXPECT_FALSE(watchman.titleMarked);
 
   // Unmarked and unmodified: the title is left alone.
-  w.title = QStringLiteral("written elsewhere");
+  w.title = u"written elsewhere";
   Tick();
-  EXPECT_EQ(w.title, QStringLiteral("written elsewhere"));
+  EXPECT_EQ(w.title, u"written elsewhere");
 }
 
 TEST_F(Watchman, NewFigureTitleHasEmptyBracketsWithoutMarker) {
@@ -96,40 +95,40 @@ TEST_F(Watchman, NewFigureTitleHasEmptyBracketsWithoutMarker) {
   // New figure: the flag clears, the dialog forgets its name and the title is rewritten.
   state.mblnModified = false;
   w.dialogFileName.clear();
-  w.title = TitleWithFile(QString());
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
+  w.title = TitleWithFile(std::u16string());
+  EXPECT_EQ(w.title, u"立体ヌボロ for Windows Ver3.1  [  ]");
   Tick();
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
+  EXPECT_EQ(w.title, u"立体ヌボロ for Windows Ver3.1  [  ]");
   Tick();
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
+  EXPECT_EQ(w.title, u"立体ヌボロ for Windows Ver3.1  [  ]");
 }
 
 TEST_F(Watchman, TitleRewrittenWhileModifiedStaysUnmarkedUntilFlagCyclesAgain) {
   w.title = kBase;
   state.mblnModified = true;
   Tick();
-  w.title = TitleWithFile(QStringLiteral("b.nbo"));
+  w.title = TitleWithFile(u"b.nbo");
   Tick();
   Tick();
-  EXPECT_EQ(w.title, TitleWithFile(QStringLiteral("b.nbo")));
+  EXPECT_EQ(w.title, TitleWithFile(u"b.nbo"));
 
-  w.dialogFileName = QStringLiteral("/data/b.nbo");
+  w.dialogFileName = u"/data/b.nbo";
   state.mblnModified = false;
   Tick();
   state.mblnModified = true;
   Tick();
-  EXPECT_EQ(w.title, TitleWithFile(QStringLiteral("b.nbo")) + kMarker);
+  EXPECT_EQ(w.title, TitleWithFile(u"b.nbo") + kMarker);
 }
 
 TEST(ExplanationReset, EmptiesThePanelEachTick) {
   FakeWindow w;
-  w.explanation = QStringLiteral("ようこそ！立体ヌボロへ！！");
+  w.explanation = u"ようこそ！立体ヌボロへ！！";
   ExplanationResetTick(w);
-  EXPECT_TRUE(w.explanation.isEmpty());
+  EXPECT_TRUE(w.explanation.empty());
   ExplanationResetTick(w);
-  EXPECT_TRUE(w.explanation.isEmpty());
-  EXPECT_TRUE(w.angleText.isEmpty());
-  EXPECT_TRUE(w.title.isEmpty());
+  EXPECT_TRUE(w.explanation.empty());
+  EXPECT_TRUE(w.angleText.empty());
+  EXPECT_TRUE(w.title.empty());
 }
 
 }  // namespace

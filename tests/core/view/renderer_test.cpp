@@ -20,7 +20,7 @@ AppState FrontFigure() {
   return s;
 }
 
-QString Golden(const AppState& s, Rgb background) {
+std::string Golden(const AppState& s, Rgb background) {
   AppState copy = s;
   ComputeView(copy);
   return Describe(BuildRedrawList(copy, background));
@@ -103,7 +103,7 @@ TEST(Renderer, CoordinateTextRoundsToWholeNumbers) {
       {199.6f, 32767, -1000, "x= 200 y= 32767 z=-1000"},
       {1e6f, 0, 0, "x= 1000000 y= 0 z=0"},  // no grouping separators
   };
-  for (const Case& c : cases) EXPECT_EQ(CoordinateText(c.x, c.y, c.z), QString::fromUtf8(c.text));
+  for (const Case& c : cases) EXPECT_EQ(CoordinateText(c.x, c.y, c.z), Utf16FromUtf8(c.text));
 }
 
 TEST(Renderer, LogicalWindowFollowsZoomAndCentre) {
@@ -132,6 +132,6 @@ TEST(Renderer, RedrawDrawsOnceAndPlaysTheTurnSound) {
   EXPECT_EQ(w.drawn[0][0], Primitive(ClearPrim{kWhite}));
   EXPECT_EQ(w.drawn[1][0], Primitive(ClearPrim{kDarkGreen}));  // the background persisted
   ASSERT_EQ(w.played.size(), 2u);
-  EXPECT_EQ(w.played[0].path, "./sound/turn.wav");
+  EXPECT_EQ(w.played[0].path, u"./sound/turn.wav");
   EXPECT_FALSE(w.played[0].wait);
 }

@@ -9,11 +9,11 @@ namespace {
 class Rotation : public FakeContext {
  protected:
   // Positions 15 to 19 of the toolbar: four presets and the three-view button.
-  QList<bool> ButtonsEnabled() const {
-    QList<bool> out;
+  std::vector<bool> ButtonsEnabled() const {
+    std::vector<bool> out;
     for (Control key : {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView,
                         Control::cmdEqualAngleView, Control::cmdThirdAngleProjectionMethod})
-      out << w.IsEnabled(key);
+      out.push_back(w.IsEnabled(key));
     return out;
   }
 };
@@ -40,7 +40,7 @@ TEST_F(Rotation, TickWrapRules) {
     TurnTick(c);
     EXPECT_EQ(state.mintAngleH, k.h1);
     EXPECT_EQ(state.mintAngleV, k.v1);
-    EXPECT_EQ(w.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
+    EXPECT_EQ(w.calls, (CallList{u"DrawFigure", u"PlayWave ./sound/turn.wav"}));
   }
 }
 
@@ -60,34 +60,34 @@ TEST_F(Rotation, TicksStayInRangeForever) {
 TEST_F(Rotation, StartCyclesTheDirectionAndStopRestoresTheButtons) {
   StopTurning(c);  // not turning: nothing happens
   EXPECT_FALSE(state.mblnTurning);
-  EXPECT_EQ(w.explanation, QString());
-  EXPECT_EQ(ButtonsEnabled(), (QList<bool>{true, true, true, true, true}));
+  EXPECT_EQ(w.explanation, std::u16string());
+  EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{true, true, true, true, true}));
 
   StartTurning(c);
   EXPECT_TRUE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 1);
   EXPECT_TRUE(w.runningTimers.contains(Control::TurningTimer));
-  EXPECT_EQ(ButtonsEnabled(), (QList<bool>{false, false, false, false, true}));
-  EXPECT_EQ(w.explanation, kTurningText.toString());
+  EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{false, false, false, false, true}));
+  EXPECT_EQ(w.explanation, std::u16string(kTurningText));
 
-  QList<int> modes;
+  std::vector<int> modes;
   for (int i = 0; i < 5; ++i) {
     w.explanation.clear();
     StartTurning(c);
-    modes << state.mintTurnMode;
-    EXPECT_EQ(w.explanation, kTurningText.toString());
+    modes.push_back(state.mintTurnMode);
+    EXPECT_EQ(w.explanation, std::u16string(kTurningText));
   }
-  EXPECT_EQ(modes, (QList<int>{2, 3, 4, 1, 2}));
-  EXPECT_EQ(ButtonsEnabled(), (QList<bool>{false, false, false, false, true}));
+  EXPECT_EQ(modes, (std::vector<int>{2, 3, 4, 1, 2}));
+  EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{false, false, false, false, true}));
 
   StopTurning(c);
   EXPECT_FALSE(state.mblnTurning);
   EXPECT_EQ(state.mintTurnMode, 2);  // kept
   EXPECT_FALSE(w.runningTimers.contains(Control::TurningTimer));
-  EXPECT_EQ(ButtonsEnabled(), (QList<bool>{true, true, true, true, true}));
-  EXPECT_EQ(w.explanation, QString());
+  EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{true, true, true, true, true}));
+  EXPECT_EQ(w.explanation, std::u16string());
 
-  w.explanation = QStringLiteral("other");
+  w.explanation = u"other";
   StopTurning(c);
-  EXPECT_EQ(w.explanation, QStringLiteral("other"));
+  EXPECT_EQ(w.explanation, u"other");
 }

@@ -24,7 +24,7 @@ TEST_F(ThirdAngle, RectanglesFollowTheTickedSizeAndTheBarHeights) {
   struct Case {
     Control item;
     int toolbar, statusBar;
-    QRect full, quarter;
+    Rect full, quarter;
   } cases[] = {
       {Control::mnuNormalSize, 28, 20, {2, 30, 488, 400}, {246, 30, 244, 200}},
       {Control::mnuNormalSize, 28, 19, {2, 30, 488, 401}, {246, 30, 244, 200}},  // 200.5 -> 200
@@ -44,7 +44,7 @@ TEST_F(ThirdAngle, RectanglesFollowTheTickedSizeAndTheBarHeights) {
 
 TEST_F(ThirdAngle, SwitchingOnGlidesToEachViewAndKeepsAStillCopy) {
   ToggleThirdAngle(c);
-  QStringList expected = GlideFrameCalls(9);  // (-45, 30) to the front view
+  CallList expected = GlideFrameCalls(9);  // (-45, 30) to the front view
   expected << "CopyFigureBoxTo picFrontView 244x200"
            << "RepaintCanvas picFrontView";
   expected += GlideFrameCalls(18);
@@ -65,29 +65,29 @@ TEST_F(ThirdAngle, SwitchingOnGlidesToEachViewAndKeepsAStillCopy) {
   EXPECT_TRUE(state.mblnThirdAngle);
   EXPECT_EQ(state.mintAngleH, -45);
   EXPECT_EQ(state.mintAngleV, 35);
-  EXPECT_EQ(w.PlacedAt(Control::picFigBox), QRect(246, 30, 244, 200));
-  EXPECT_EQ(w.PlacedAt(Control::picbkgFigBox), QRect(246, 30, 244, 200));
+  EXPECT_EQ(w.PlacedAt(Control::picFigBox), Rect(246, 30, 244, 200));
+  EXPECT_EQ(w.PlacedAt(Control::picbkgFigBox), Rect(246, 30, 244, 200));
   EXPECT_TRUE(w.hidden.empty());
-  EXPECT_EQ(w.explanation, kThirdAngleText.toString());
+  EXPECT_EQ(w.explanation, std::u16string(kThirdAngleText));
 
   // Later turns change only the live quarter.
   w.calls.clear();
   HorizontalAngleUp(c);
   Magnify(c);
-  EXPECT_EQ(w.calls.filter("CopyFigureBoxTo"), QStringList());
+  EXPECT_EQ(w.calls.filter(u"CopyFigureBoxTo"), CallList());
 }
 
 TEST_F(ThirdAngle, SwitchingOffRestoresTheFullPictureAndKeepsTheAngles) {
   ToggleThirdAngle(c);
-  w.explanation = QStringLiteral("kept");
+  w.explanation = u"kept";
   w.calls.clear();
   ToggleThirdAngle(c);
   EXPECT_FALSE(state.mblnThirdAngle);
   EXPECT_EQ(state.mintAngleH, -45);
   EXPECT_EQ(state.mintAngleV, 35);
-  EXPECT_EQ(w.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
-  EXPECT_EQ(w.PlacedAt(Control::picFigBox), QRect(2, 30, 488, 400));
-  EXPECT_EQ(w.PlacedAt(Control::picbkgFigBox), QRect(2, 30, 488, 400));
+  EXPECT_EQ(w.calls, (CallList{u"DrawFigure", u"PlayWave ./sound/turn.wav"}));
+  EXPECT_EQ(w.PlacedAt(Control::picFigBox), Rect(2, 30, 488, 400));
+  EXPECT_EQ(w.PlacedAt(Control::picbkgFigBox), Rect(2, 30, 488, 400));
   EXPECT_EQ(w.hidden, (std::set<Control>{Control::picFrontView, Control::picTopVIew, Control::picSideView}));
-  EXPECT_EQ(w.explanation, QStringLiteral("kept"));
+  EXPECT_EQ(w.explanation, u"kept");
 }

@@ -38,9 +38,8 @@ class ViewBindings : public ::testing::Test {
     Context c{state, window, window, window, window, watchman};
     state.mblnTurning = turningBefore;
     door(c);
-    return {state.mintAngleH,  state.mintAngleV,
-            state.msngZoom,    state.mblnThirdAngle,
-            state.mblnTurning, static_cast<int>(window.calls.count(QStringLiteral("DrawFigure")))};
+    return {state.mintAngleH,     state.mintAngleV,  state.msngZoom,
+            state.mblnThirdAngle, state.mblnTurning, static_cast<int>(window.calls.count(u"DrawFigure"))};
   }
   const DispatchTables& t = MainDispatchTables();
 };

@@ -32,7 +32,7 @@ class ViewCommands : public ::testing::Test {
     state.mintAngleH = static_cast<int16_t>(h);
     state.mintAngleV = static_cast<int16_t>(v);
   }
-  int Redraws() const { return static_cast<int>(window.calls.count(QStringLiteral("DrawFigure"))); }
+  int Redraws() const { return static_cast<int>(window.calls.count(u"DrawFigure")); }
 
   AppState state;
   GlideWindow window{state};
@@ -87,7 +87,7 @@ TEST_F(ViewCommands, AlreadyThereRedrawsOnceWithoutGlide) {
   state.msngViewLineX[1] = 12345;  // ComputeView overwrites it
   state.mintLineCount = 1;
   GoToView(c, 0, 90);
-  EXPECT_EQ(window.calls, (QStringList{"DrawFigure", "PlayWave ./sound/turn.wav"}));
+  EXPECT_EQ(window.calls, (CallList{u"DrawFigure", u"PlayWave ./sound/turn.wav"}));
   EXPECT_NE(state.msngViewLineX[1], 12345);
 }
 

@@ -18,11 +18,9 @@ namespace {
 TEST(About, VersionBoxShowsVersionPictureWithOkThenWaitsForSound) {
   FakeWindow w;
   ShowAbout(0, w, w, w);
-  EXPECT_EQ(
-      w.calls,
-      QStringList({QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
-                   QStringLiteral("Hourglass off"), QStringLiteral("ShowAboutWindow ./pic/Nubover.bmp ok"),
-                   QStringLiteral("ProcessPendingEvents"), QStringLiteral("PlayWave ./sound/splash.wav")}));
+  EXPECT_EQ(w.calls, CallList({u"Hourglass on", u"LoadAboutWindow", u"Hourglass off",
+                               u"ShowAboutWindow ./pic/Nubover.bmp ok", u"ProcessPendingEvents",
+                               u"PlayWave ./sound/splash.wav"}));
   ASSERT_EQ(w.played.size(), 1u);
   EXPECT_TRUE(w.played[0].wait);
 }
@@ -30,11 +28,9 @@ TEST(About, VersionBoxShowsVersionPictureWithOkThenWaitsForSound) {
 TEST(About, SplashShowsSplashPictureWithoutOkThenWaitsForSound) {
   FakeWindow w;
   ShowAbout(1, w, w, w);
-  EXPECT_EQ(w.calls,
-            QStringList(
-                {QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
-                 QStringLiteral("Hourglass off"), QStringLiteral("ShowAboutWindow ./pic/nubospla.bmp no-ok"),
-                 QStringLiteral("ProcessPendingEvents"), QStringLiteral("PlayWave ./sound/splash.wav")}));
+  EXPECT_EQ(w.calls, CallList({u"Hourglass on", u"LoadAboutWindow", u"Hourglass off",
+                               u"ShowAboutWindow ./pic/nubospla.bmp no-ok", u"ProcessPendingEvents",
+                               u"PlayWave ./sound/splash.wav"}));
   ASSERT_EQ(w.played.size(), 1u);
   EXPECT_TRUE(w.played[0].wait);
 }
@@ -43,9 +39,7 @@ TEST(About, OtherModesOnlyLoadTheWindow) {
   for (int16_t mode : {int16_t(2), int16_t(-1), int16_t(32767)}) {
     FakeWindow w;
     ShowAbout(mode, w, w, w);
-    EXPECT_EQ(w.calls, QStringList({QStringLiteral("Hourglass on"), QStringLiteral("LoadAboutWindow"),
-                                    QStringLiteral("Hourglass off")}))
-        << mode;
+    EXPECT_EQ(w.calls, CallList({u"Hourglass on", u"LoadAboutWindow", u"Hourglass off"})) << mode;
     EXPECT_TRUE(w.played.empty());
   }
 }
@@ -53,7 +47,7 @@ TEST(About, OtherModesOnlyLoadTheWindow) {
 TEST(About, HelpOpensTheRelativeHelpFile) {
   FakeWindow w;
   OpenHelp(w);
-  EXPECT_EQ(w.calls, QStringList({QStringLiteral("OpenHelpFile ./help/nw31.hlp")}));
+  EXPECT_EQ(w.calls, CallList({u"OpenHelpFile ./help/nw31.hlp"}));
 }
 
 class FrmAboutTest : public ::testing::Test {

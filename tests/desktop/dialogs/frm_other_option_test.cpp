@@ -95,8 +95,8 @@ TEST_F(FrmOtherOptionTest, ConfirmHandsOverWhatIsShownAndReopeningShowsItAgain) 
   EXPECT_FALSE(dlg.isVisible());
   ASSERT_EQ(applied.size(), 1u);
   EXPECT_TRUE(applied[0].enabled);
-  EXPECT_EQ(applied[0].unitLengthLabel, QStringLiteral("5"));
-  EXPECT_EQ(applied[0].maxSizeLabel, QStringLiteral("600"));
+  EXPECT_EQ(applied[0].unitLengthLabel, u"5");
+  EXPECT_EQ(applied[0].maxSizeLabel, u"600");
 
   Open([this] {
     EXPECT_TRUE(Get<QCheckBox>("EnabledCheck")->isChecked());
@@ -130,6 +130,6 @@ TEST_F(FrmOtherOptionTest, CloseBoxAndEscapeApplyNothingAndKeepTheDialogConsiste
   });
   ASSERT_EQ(applied.size(), 1u);
   EXPECT_FALSE(applied[0].enabled);
-  EXPECT_EQ(applied[0].unitLengthLabel, QStringLiteral("7"));
-  EXPECT_EQ(applied[0].maxSizeLabel, QStringLiteral("900"));
+  EXPECT_EQ(applied[0].unitLengthLabel, u"7");
+  EXPECT_EQ(applied[0].maxSizeLabel, u"900");
 }

@@ -271,7 +271,7 @@ TEST_F(FrmPathSettingTest, RunningTheDialogHandsBackTheChoiceAndDestroysIt) {
   answer(true);
   DataPathChoice choice = RunPathSettingDialog(nullptr, QStringLiteral("./data"));
   EXPECT_TRUE(choice.pathChanged);
-  EXPECT_EQ(choice.dataPath, Native(picked));
+  EXPECT_EQ(choice.dataPath, Native(picked).toStdU16String());
 
   answer(false);
   choice = RunPathSettingDialog(nullptr, QStringLiteral("./data"));

@@ -14,11 +14,11 @@ TEST(MessageBox, ShowsItsWholeTitleAndDefaultsToTheFirstButton) {
     Message m;
     QStringList buttons;
   } cases[] = {
-      {{QStringLiteral("ほんとうに終わりますか？"), QStringLiteral("立体ぬぼろの終了確認です"),
-        MessageButtons::OkCancel, MessageIcon::Question},
+      {{u"ほんとうに終わりますか？", u"立体ぬぼろの終了確認です", MessageButtons::OkCancel,
+        MessageIcon::Question},
        {QStringLiteral("OK"), QStringLiteral("キャンセル")}},
-      {{QStringLiteral("データが変更されています。保存しますか？"), QStringLiteral("ちょっとまってね"),
-        MessageButtons::YesNo, MessageIcon::Question},
+      {{u"データが変更されています。保存しますか？", u"ちょっとまってね", MessageButtons::YesNo,
+        MessageIcon::Question},
        {QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}},
   };
   for (const Case& k : cases) {
@@ -50,7 +50,8 @@ TEST(MessageBox, ShowsItsWholeTitleAndDefaultsToTheFirstButton) {
     EXPECT_EQ(seen, want);
     EXPECT_EQ(defaultText, k.buttons[0]);
     EXPECT_EQ(answer, k.m.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok);
-    EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(k.m.title) + 100)
-        << k.m.title.toStdString();
+    const QString title = QString::fromStdU16String(k.m.title);
+    EXPECT_GT(width, QFontMetrics(QApplication::font()).horizontalAdvance(title) + 100)
+        << title.toStdString();
   }
 }

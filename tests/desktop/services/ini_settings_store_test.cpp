@@ -11,6 +11,7 @@
 #include "fake_context.h"
 #include "file_bytes.h"
 #include "services/ini_settings_store.h"
+#include "qt_convert.h"
 #include "settings/operation_settings.h"
 
 namespace {
@@ -55,7 +56,7 @@ TEST_F(IniStore, StoresTheFiveKeysAsPlainTextsAndKeepsOtherKeys) {
   ReadFrom(file);
   EXPECT_TRUE(w.IsChecked(Control::mnuMidClass));
   EXPECT_FALSE(w.IsChecked(Control::mnuDrawEnabled));
-  EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+  EXPECT_EQ(state.mstrDataPath, u"./data");
 }
 
 // Every value the program may store, in the file as the program wrote it before (QSettings' own INI form)
@@ -93,15 +94,14 @@ TEST_F(IniStore, ValuesSurviveTheOldWriterAndTheNewOne) {
       // Copies: QSettings would hand a reader of the same name the keys it holds, not read the file.
       ASSERT_TRUE(PutFile(oldFile, FileBytes(file)));
       IniSettingsStore store(file + u'2');
-      store.Write(QStringLiteral("Option"), QStringLiteral("DataPath"), value);
+      store.Write(u"Option", u"DataPath", FromQt(value));
       ASSERT_TRUE(store.Sync());
       ASSERT_TRUE(PutFile(newFile, FileBytes(file + u'2')));
     }
     EXPECT_TRUE(FileBytes(newFile).contains(QByteArray(k.line) + '\n')) << FileBytes(newFile).constData();
     for (const QString& f : {oldFile, newFile}) {
       if (f == oldFile && !k.oldWriterToo) continue;
-      EXPECT_EQ(IniSettingsStore(f).Read(QStringLiteral("Option"), QStringLiteral("DataPath")), value)
-          << FileBytes(f).constData();
+      EXPECT_EQ(IniSettingsStore(f).Read(u"Option", u"DataPath"), FromQt(value)) << FileBytes(f).constData();
     }
   }
 }
@@ -110,13 +110,13 @@ TEST_F(IniStore, ValuesSurviveTheOldWriterAndTheNewOne) {
 TEST_F(IniStore, AValueWithALineBreakKeepsTheStoredOneAndIsReported) {
   ASSERT_TRUE(PutFile(file, "[Option]\nDataPath=/home/teacher/figures\nDifficulty=0\n"));
   SetLevel(c, 2);
-  state.mstrDataPath = QStringLiteral("/home/teacher/two\nlines");
+  state.mstrDataPath = u"/home/teacher/two\nlines";
   {
     IniSettingsStore store(file);
     StoreSettings(c, store);
   }
   ASSERT_EQ(w.messages.size(), 1u);
-  EXPECT_EQ(w.messages[0].title, QStringLiteral("エラー"));
+  EXPECT_EQ(w.messages[0].title, u"エラー");
   const QByteArray text = FileBytes(file);
   EXPECT_TRUE(text.contains("DataPath=/home/teacher/figures\n")) << text.constData();
   EXPECT_TRUE(text.contains("Difficulty=2\n")) << text.constData();
@@ -143,7 +143,7 @@ TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
     EXPECT_TRUE(TickedLevel(c).has_value());
     EXPECT_GE(state.mintUnitLength, 10);
     EXPECT_LE(state.mintMaxSize, 200);
-    EXPECT_FALSE(w.clientSize.isEmpty());
+    EXPECT_TRUE(w.clientSize.width() > 0 && w.clientSize.height() > 0);
   }
   // The plainly garbled keys of the first file fall back to the defaults.
   SetUp();
@@ -151,7 +151,7 @@ TEST_F(IniStore, GarbageFilesGiveTheDefaults) {
   ReadFrom(file);
   EXPECT_TRUE(w.IsChecked(Control::mnuBeginner));
   EXPECT_EQ(state.mintMaxSize, 100);
-  EXPECT_EQ(w.clientSize, QSize(640, 450));
+  EXPECT_EQ(w.clientSize, Size(640, 450));
   EXPECT_TRUE(w.IsChecked(Control::mnuDrawEnabled));
 }
 
@@ -198,7 +198,7 @@ TEST_F(IniStore, NoLineReachesPastItself) {
     EXPECT_TRUE(w.IsChecked(Control::mnuExpansion1)) << n;
     EXPECT_FALSE(w.IsChecked(Control::mnuDrawEnabled)) << n;
     EXPECT_FALSE(w.IsChecked(Control::mnuSaveEnabled)) << n;
-    EXPECT_EQ(state.mstrDataPath, dataPath) << n;
+    EXPECT_EQ(state.mstrDataPath, FromQt(dataPath)) << n;
 
     {
       IniSettingsStore store(path);
@@ -207,9 +207,8 @@ TEST_F(IniStore, NoLineReachesPastItself) {
     EXPECT_TRUE(w.messages.empty()) << "a skipped line is no failure to keep the settings";
     ASSERT_TRUE(PutFile(path + u'2', FileBytes(path)));
     IniSettingsStore again(path + u'2');
-    EXPECT_EQ(again.Read(QStringLiteral("Option"), QStringLiteral("SaveEnabled")), QStringLiteral("False"))
-        << n;
-    EXPECT_EQ(again.Read(QStringLiteral("Option"), QStringLiteral("DataPath")), dataPath) << n;
+    EXPECT_EQ(again.Read(u"Option", u"SaveEnabled"), u"False") << n;
+    EXPECT_EQ(again.Read(u"Option", u"DataPath"), FromQt(dataPath)) << n;
   }
 }
 
@@ -227,7 +226,7 @@ TEST_F(IniStore, AnUnwritablePlaceIsReportedAtQuit) {
     IniSettingsStore store(place);
     StoreSettings(c, store);
     ASSERT_EQ(w.messages.size(), 1u) << place.toStdString();
-    EXPECT_EQ(w.messages[0].title, QStringLiteral("エラー"));
-    EXPECT_TRUE(w.messages[0].text.contains(place));
+    EXPECT_EQ(w.messages[0].title, u"エラー");
+    EXPECT_TRUE(w.messages[0].text.find(FromQt(place)) != std::u16string::npos);
   }
 }

@@ -39,7 +39,7 @@ class Copy : public FakeContext {
     ComputeView(state);
     RedrawFigure(state, w, w);
   }
-  QSize NormalCanvas() const {
+  Size NormalCanvas() const {
     return LayoutFor(kScreenProfiles[0], w.toolbarHeight, w.statusBarHeight, false).canvas.size();
   }
 };
@@ -54,7 +54,7 @@ TEST_F(Copy, EverySizeCopiesTheNormalCanvasAndComesBack) {
       ASSERT_EQ(w.clipboard.size(), 1u);
       EXPECT_EQ(w.clipboard[0].size, NormalCanvas()) << size;
       EXPECT_TRUE(w.IsChecked(kScreenProfiles[size].menuItem));
-      EXPECT_EQ(w.clientSize, QSize(kScreenProfiles[size].width, kScreenProfiles[size].height));
+      EXPECT_EQ(w.clientSize, Size(kScreenProfiles[size].width, kScreenProfiles[size].height));
       EXPECT_TRUE(state.mblnColorDraw);
     }
   }
@@ -89,8 +89,8 @@ TEST_F(Copy, ThreeViewsRefuseOnlyAtTheNormalSize) {
   EXPECT_TRUE(w.clipboard.empty());
   EXPECT_TRUE(w.drawn.empty());
   ASSERT_EQ(w.messages.size(), 1u);
-  EXPECT_EQ(w.messages[0].text, QStringLiteral("三角法表示中はコピーできません。"));
-  EXPECT_TRUE(w.messages[0].title.isEmpty()) << "the application title";
+  EXPECT_EQ(w.messages[0].text, u"三角法表示中はコピーできません。");
+  EXPECT_TRUE(w.messages[0].title.empty()) << "the application title";
   EXPECT_EQ(w.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(w.messages[0].icon, MessageIcon::None);
 
@@ -100,7 +100,7 @@ TEST_F(Copy, ThreeViewsRefuseOnlyAtTheNormalSize) {
   EXPECT_EQ(w.clipboard.size(), 1u);
   EXPECT_EQ(w.messages.size(), 1u);
   EXPECT_FALSE(state.mblnThirdAngle);
-  EXPECT_EQ(w.clientSize, QSize(800, 570));
+  EXPECT_EQ(w.clientSize, Size(800, 570));
   EXPECT_TRUE(w.hidden.contains(Control::picFrontView));
 }
 

@@ -65,7 +65,7 @@ TEST(OwnFiguresFolder, IsMadeInTheDocumentsFolder) {
   qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
   AppState state;
   FrmNuboWin window(state);
-  const QString folder = window.OwnFiguresFolder();
+  const QString folder = QString::fromStdU16String(window.OwnFiguresFolder());
   qputenv("HOME", oldHome);
   oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
   EXPECT_EQ(folder, home.filePath(QStringLiteral("Documents/立体ヌボロ")));

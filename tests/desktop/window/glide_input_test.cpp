@@ -30,7 +30,8 @@ class LoggingWindow : public TestWindow {
     TestWindow::PresentGlideFrame();
     Type(windowHandle(), std::exchange(typedMeanwhile, {}));
   }
-  std::optional<QString> RunSaveDialog(const QString&, const QStringList&) override {
+  std::optional<std::u16string> RunSaveDialog(const std::u16string&,
+                                              const std::vector<std::u16string>&) override {
     Note(QStringLiteral("save dialog"));
     return std::nullopt;
   }

@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "construction/virtual_keys.h"
+#include "figure/text.h"
 #include "settings/operation_settings.h"
 #include "shell/window_layout.h"
 #include "test_main_window.h"
@@ -168,7 +169,7 @@ TEST_F(MainWindow, EveryControlHasAnAccessibleName) {
     if (!a->isSeparator() && !a->objectName().isEmpty() && a->text().isEmpty()) nameless << a->objectName();
   }
   EXPECT_TRUE(nameless.isEmpty()) << nameless.join(u' ').toStdString();
-  window.SetExplanationText(QString());
+  window.SetExplanationText({});
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window.sbrExplanation)->text(QAccessible::Name),
             QStringLiteral("説明："));
   EXPECT_FALSE(window.windowIcon().pixmap(QSize(32, 32)).isNull());
@@ -198,7 +199,7 @@ TEST(MainWindowEnd, EachDoorClosesTheWindowAtOnceAndStoresTheSettings) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.About() && window.About()->isVisible());
     EXPECT_EQ(window.settings.writes.size(), 5);
-    EXPECT_EQ(window.settings.values.value(QStringLiteral("Option/Difficulty")), QStringLiteral("0"));
+    EXPECT_EQ(window.settings.values[u"Option/Difficulty"], u"0");
   }
 }
 
@@ -289,7 +290,7 @@ TEST_F(MainWindow, OptionDialogsOpenFromTheirItemsAndTakeEffect) {
   });
   window.MenuItem(Control::mnuDataPath)->trigger();
   EXPECT_EQ(caption, QStringLiteral("データ保存パスの変更"));
-  EXPECT_EQ(state.mstrDataPath, QStringLiteral("./data"));
+  EXPECT_EQ(state.mstrDataPath, u"./data");
   QApplication::processEvents();
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -306,10 +307,10 @@ TEST_F(MainWindow, TimerTicksReachTheStatusBarAndTitle) {
       << "the start-up angle is no preset: a face frame";
   // Every frame is as wide as the next in the panel's font, so the face does not hop between them.
   const QFontMetrics metrics(window.sbrAngle->font());
-  for (QStringView frame : kFaceFrames)
-    EXPECT_EQ(metrics.horizontalAdvance(frame.toString()),
-              metrics.horizontalAdvance(kFaceFrames[0].toString()))
-        << frame.toString().toStdString();
+  for (std::u16string_view frame : kFaceFrames)
+    EXPECT_EQ(metrics.horizontalAdvance(QString::fromStdU16String(std::u16string(frame))),
+              metrics.horizontalAdvance(QString::fromStdU16String(std::u16string(kFaceFrames[0]))))
+        << Utf8FromUtf16(frame);
   ASSERT_TRUE(QMetaObject::invokeMethod(explanation, "timeout"));
   EXPECT_TRUE(window.sbrExplanation->text().isEmpty());
 }

@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include "fake_context.h"
+#include "figure/figure_file.h"
 #include "shell/startup.h"
 #include "test_main_window.h"
 #include "view/rotation.h"
@@ -20,20 +19,23 @@ class Quitting : public FakeContext {
   void SetUp() override {
     SetUpControls();
     FakeContext::SetUp();
-    state.mstrDataPath = dir.path();
+    state.mstrDataPath = u"/data";
   }
-  QStringList Asked() const {
-    QStringList texts;
+  CallList Asked() const {
+    CallList texts;
     for (const Message& m : w.messages) texts << m.text;
     return texts;
   }
-  bool Ended() const { return w.calls.contains(QStringLiteral("EndProgram")); }
-
-  QTemporaryDir dir;
+  bool Ended() const { return w.calls.contains(u"EndProgram"); }
+  CallList Saved() const {
+    CallList names;
+    for (const auto& [path, bytes] : w.memoryFiles.files) names << FilePartOfPath(path);
+    return names;
+  }
 };
 
-const QString kSave = QString::fromUtf8(kSaveQuestion);
-const QString kSure = QString::fromUtf8(kQuitQuestion);
+const std::u16string kSave = std::u16string(kSaveQuestion);
+const std::u16string kSure = std::u16string(kQuitQuestion);
 }  // namespace
 
 TEST_F(Quitting, AsksToSaveOnlyAModifiedFigureThenAsksToEnd) {
@@ -41,28 +43,21 @@ TEST_F(Quitting, AsksToSaveOnlyAModifiedFigureThenAsksToEnd) {
     const char* name;
     bool modified;
     std::deque<A> answers;
-    std::deque<std::optional<QString>> files;
-    QStringList asked;
+    std::deque<std::optional<std::u16string>> files;
+    CallList asked;
     bool ended;
-    QStringList saved;
+    CallList saved;
   } cases[] = {
       {"unmodified, OK", false, {A::Ok}, {}, {kSure}, true, {}},
       {"unmodified, Cancel", false, {A::Cancel}, {}, {kSure}, false, {}},
       {"modified, No, OK", true, {A::No, A::Ok}, {}, {kSave, kSure}, true, {}},
       {"Yes, save cancelled, OK", true, {A::Yes, A::Ok}, {std::nullopt}, {kSave, kSure}, true, {}},
-      {"Yes, saved, Cancel",
-       true,
-       {A::Yes, A::Cancel},
-       {dir.filePath("fig")},
-       {kSave, kSure},
-       false,
-       {"fig.nbo"}},
+      {"Yes, saved, Cancel", true, {A::Yes, A::Cancel}, {u"/data/fig"}, {kSave, kSure}, false, {u"fig.nbo"}},
   };
   for (Case& k : cases) {
     SCOPED_TRACE(k.name);
     SetUp();
     w = FakeWindow();
-    for (const QString& f : QDir(dir.path()).entryList(QDir::Files)) QFile::remove(dir.filePath(f));
     state.mblnModified = k.modified;
     w.answers = k.answers;
     w.fileAnswers = k.files;
@@ -70,11 +65,11 @@ TEST_F(Quitting, AsksToSaveOnlyAModifiedFigureThenAsksToEnd) {
     EXPECT_EQ(Asked(), k.asked);
     EXPECT_EQ(Ended(), k.ended);
     EXPECT_EQ(w.settings.writes.size(), k.ended ? 5 : 0) << "settings are stored only on the way out";
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), k.saved);
+    EXPECT_EQ(Saved(), k.saved);
     EXPECT_EQ(state.mblnModified, k.modified);
     for (const Message& m : w.messages) {
       EXPECT_EQ(m.icon, MessageIcon::Question);
-      EXPECT_EQ(m.title, QString::fromUtf8(m.text == kSave ? kWaitTitle : kQuitTitle));
+      EXPECT_EQ(m.title, m.text == kSave ? kWaitTitle : kQuitTitle);
       EXPECT_EQ(m.buttons, m.text == kSave ? MessageButtons::YesNo : MessageButtons::OkCancel);
     }
   }
@@ -82,7 +77,7 @@ TEST_F(Quitting, AsksToSaveOnlyAModifiedFigureThenAsksToEnd) {
   w.messages.clear();
   w.answers = {A::No, A::Cancel};
   Quit(c);
-  EXPECT_EQ(Asked(), (QStringList{kSave, kSure}));
+  EXPECT_EQ(Asked(), (CallList{kSave, kSure}));
 }
 
 TEST_F(Quitting, SettingsThatCannotBeKeptAreToldBeforeTheEnd) {
@@ -90,7 +85,7 @@ TEST_F(Quitting, SettingsThatCannotBeKeptAreToldBeforeTheEnd) {
   w.answers = {A::Ok};
   Quit(c);
   ASSERT_EQ(w.messages.size(), 2u);
-  EXPECT_EQ(w.messages[1].title, QStringLiteral("エラー"));
+  EXPECT_EQ(w.messages[1].title, u"エラー");
   EXPECT_TRUE(Ended());
 }
 
@@ -138,21 +133,21 @@ TEST_F(Quitting, ShiftEscAsksFirstAndStopsTheRotationAfterADecline) {
   EXPECT_TRUE(watching.turningWhenAsked);
   EXPECT_FALSE(state.mblnTurning);
   EXPECT_FALSE(watching.runningTimers.contains(Control::TurningTimer));
-  EXPECT_FALSE(watching.calls.contains(QStringLiteral("EndProgram")));
+  EXPECT_FALSE(watching.calls.contains(u"EndProgram"));
 }
 
 TEST_F(Quitting, NewFigureAnsweredNoChangesNothing) {
   state.mintLineCount = 0;
   state.mblnModified = true;
-  w.title = QStringLiteral("before");
+  w.title = u"before";
   w.answers = {A::No};
   const AppState before = state;
   NewFigure(c);
-  EXPECT_EQ(Asked(), QStringList{QString::fromUtf8(kNewFigureQuestion)});
-  EXPECT_EQ(w.messages[0].title, QString::fromUtf8(kWaitTitle));
+  EXPECT_EQ(Asked(), CallList{std::u16string(kNewFigureQuestion)});
+  EXPECT_EQ(w.messages[0].title, std::u16string(kWaitTitle));
   EXPECT_EQ(w.messages[0].buttons, MessageButtons::YesNo);
   EXPECT_TRUE(w.drawn.empty());
-  EXPECT_EQ(w.title, QStringLiteral("before"));
+  EXPECT_EQ(w.title, u"before");
   EXPECT_EQ(state.mblnModified, before.mblnModified);
 }
 
@@ -175,11 +170,11 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   StartTurning(c);
   StartTurning(c);
   state.mblnThirdAngle = true;
-  w.dialogFileName = QStringLiteral("/data/old.nbo");
+  w.dialogFileName = u"/data/old.nbo";
   w.answers = {A::Yes, A::No};
   NewFigure(c);
 
-  EXPECT_EQ(Asked(), (QStringList{QString::fromUtf8(kNewFigureQuestion), kSave}));
+  EXPECT_EQ(Asked(), (CallList{std::u16string(kNewFigureQuestion), kSave}));
   EXPECT_EQ(state.mintLineCount, 0);
   EXPECT_EQ(state.msngLineX[0], 0);
   EXPECT_EQ(state.msngLineX[2], 100) << "entries above 0 stay stale";
@@ -196,16 +191,16 @@ TEST_F(Quitting, NewFigureResetsItsListAndKeepsTheRest) {
   for (Control preset :
        {Control::cmdFrontView, Control::cmdTopView, Control::cmdSideView, Control::cmdEqualAngleView})
     EXPECT_TRUE(w.IsEnabled(preset)) << ControlName(preset);
-  EXPECT_EQ(w.explanation, QString());
+  EXPECT_EQ(w.explanation, std::u16string());
   EXPECT_FALSE(state.mblnThirdAngle);
   EXPECT_TRUE(state.mblnDrawMode);
   EXPECT_EQ(state.mintUnitLength, 5);
   EXPECT_EQ(state.mintMaxSize, 150);
-  EXPECT_EQ(state.mstrDataPath, dir.path());
+  EXPECT_EQ(state.mstrDataPath, u"/data");
   EXPECT_TRUE(state.mblnColorDraw);
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
-  EXPECT_TRUE(w.dialogFileName.isEmpty());
+  EXPECT_EQ(w.title, u"立体ヌボロ for Windows Ver3.1  [  ]");
+  EXPECT_TRUE(w.dialogFileName.empty());
   // The watchman leaves that caption alone.
   WatchmanTick(state, watchman, w, w);
-  EXPECT_EQ(w.title, QStringLiteral("立体ヌボロ for Windows Ver3.1  [  ]"));
+  EXPECT_EQ(w.title, u"立体ヌボロ for Windows Ver3.1  [  ]");
 }

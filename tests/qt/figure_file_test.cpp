@@ -10,14 +10,19 @@
 #include <cstdlib>
 
 #include "figure/figure_file.h"
+#include "figure/text.h"
 #include "file_bytes.h"
+#include "qt_files.h"
 
 namespace {
+// Real files, through the desktop's file access.
+QtFiles disk;
+std::u16string U(const QString& path) { return path.toStdU16String(); }
 
 // The trailer in Shift-JIS, spelled out byte by byte so the encoder is checked, not trusted.
-const QByteArray kSjisTrailer =
-    QByteArray("\x97\xa7\x91\xcc\x83\x6b\x83\x7b\x83\x8d") + QByteArray(" for Windows Ver3.1");
-const QByteArray kTrailerLine = kSjisTrailer + "\r\n";
+const std::string kSjisTrailer =
+    std::string("\x97\xa7\x91\xcc\x83\x6b\x83\x7b\x83\x8d") + " for Windows Ver3.1";
+const std::string kTrailerLine = kSjisTrailer + "\r\n";
 
 QString TestDataFolder() { return QStringLiteral(NUBORO_TEST_DATA); }
 
@@ -55,9 +60,9 @@ void ExpectSameFigure(const AppState& a, const AppState& b) {
 }
 
 // Header, `n` records of a line along x, and the trailer.
-QByteArray FileOfLines(int n, const QByteArray& countText) {
-  QByteArray b = " 1  1  1  " + countText + " \r\n";
-  for (int k = 1; k <= n; ++k) b += " 0  0  0  " + QByteArray::number(k) + "  0  0 \r\n";
+std::string FileOfLines(int n, const std::string& countText) {
+  std::string b = " 1  1  1  " + countText + " \r\n";
+  for (int k = 1; k <= n; ++k) b += " 0  0  0  " + std::to_string(k) + "  0  0 \r\n";
   return b + kTrailerLine;
 }
 
@@ -83,7 +88,7 @@ TEST(FigureFileBytes, SignsFractionsAndStaleEntries) {
 
 struct ParseCase {
   const char* name;
-  QByteArray bytes;
+  std::string bytes;
   int lineCount;  // -1: the file must fail to load
   friend void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -93,13 +98,13 @@ class ParseFigure : public ::testing::TestWithParam<ParseCase> {};
 TEST_P(ParseFigure, LoadsOrFails) {
   const ParseCase& c = GetParam();
   FigureData f;
-  QString error;
+  std::u16string error;
   const bool ok = ParseFigureFile(c.bytes, f, error);
   if (c.lineCount < 0) {
     EXPECT_FALSE(ok);
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(error.empty());
   } else {
-    ASSERT_TRUE(ok) << error.toStdString();
+    ASSERT_TRUE(ok) << Utf8FromUtf16(error);
     EXPECT_EQ(f.lineCount, c.lineCount);
   }
 }
@@ -150,11 +155,32 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"TrailerWhereNumberBelongs", " 10  0  0  1 \r\n" + kTrailerLine, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The box names the item a learner would look for: its place, and its text as an editor showed it.
+TEST(ParseFigure, NamesTheItemItCannotRead) {
+  const struct {
+    std::string bytes;
+    std::u16string shown;
+  } cases[] = {
+      {" 1O  0  0  0 \r\n", u"1 番目の項目「1O」"},
+      {"\x82\x50\x82\x4f 0 0 0", u"1 番目の項目「１０」"},  // digits typed with the input method on
+      {"1,\x81\x40\x82\x60\x82\x81 0 0", u"2 番目の項目「\u3000Ａａ」"},
+      {"1 2 \xb1\xb2 0", u"3 番目の項目「ｱｲ」"},  // half-width katakana
+      {"1 2 3 \x97\xa7\x80", u"4 番目の項目「\ufffd\ufffd」"},  // other characters, a stray byte
+      {"12345678901234567890123x 0 0 0", u"1 番目の項目「12345678901234567890」"},
+  };
+  for (const auto& k : cases) {
+    FigureData f;
+    std::u16string error;
+    ASSERT_FALSE(ParseFigureFile(k.bytes, f, error)) << k.bytes;
+    EXPECT_EQ(error, u"数値として読めない項目があります（" + k.shown + u"）。") << k.bytes;
+  }
+}
+
 TEST(ParseFigure, KeepsStoredCentreAndOrder) {
   FigureData f;
-  QString error;
-  const QByteArray bytes = " 7  -3  .5  2 \r\n 1  2  3  4  5  6 \r\n-1 -2 -3 200 199.6 0\r\n" + kTrailerLine;
-  ASSERT_TRUE(ParseFigureFile(bytes, f, error)) << error.toStdString();
+  std::u16string error;
+  const std::string bytes = " 7  -3  .5  2 \r\n 1  2  3  4  5  6 \r\n-1 -2 -3 200 199.6 0\r\n" + kTrailerLine;
+  ASSERT_TRUE(ParseFigureFile(bytes, f, error)) << Utf8FromUtf16(error);
   const float x[] = {7, 1, 4, -1, 200}, y[] = {-3, 2, 5, -2, 199.6f}, z[] = {.5f, 3, 6, -3, 0};
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(i);
@@ -177,12 +203,12 @@ class FigureFiles : public ::testing::Test {
 
 TEST_F(FigureFiles, FullFigureRoundTrip) {
   const AppState written = PatternedFigure(kMaxLines);
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(Path("full.nbo"), written, error)) << error.toStdString();
+  std::u16string error;
+  ASSERT_TRUE(WriteFigureFile(disk, U(Path("full.nbo")), written, error)) << Utf8FromUtf16(error);
 
   AppState read = PatternedFigure(3);
   for (int i = 0; i <= kLastEntry; ++i) SetPoint(read, i, -7, -7, -7);
-  ASSERT_TRUE(ReadFigureFile(Path("full.nbo"), read, error)) << error.toStdString();
+  ASSERT_TRUE(ReadFigureFile(disk, U(Path("full.nbo")), read, error)) << Utf8FromUtf16(error);
   EXPECT_EQ(read.mintLineCount, kMaxLines);
   EXPECT_EQ(read.msngLineX, written.msngLineX);
   EXPECT_EQ(read.msngLineY, written.msngLineY);
@@ -194,8 +220,8 @@ TEST_F(FigureFiles, LoadReplacesFigureButNotCentreRuleOrZoom) {
   ASSERT_TRUE(PutFile(Path("a.nbo"), " 500  1  2  1 \r\n 0  0  0  20  0  0 \r\n" + kTrailerLine));
   AppState s = PatternedFigure(5);
   s.mblnModified = true;
-  QString error;
-  ASSERT_TRUE(ReadFigureFile(Path("a.nbo"), s, error)) << error.toStdString();
+  std::u16string error;
+  ASSERT_TRUE(ReadFigureFile(disk, U(Path("a.nbo")), s, error)) << Utf8FromUtf16(error);
   EXPECT_EQ(s.mintLineCount, 1);
   EXPECT_EQ(s.msngLineX[0], 500.0f);
   EXPECT_EQ(s.msngLineY[0], 1.0f);
@@ -211,8 +237,8 @@ TEST_F(FigureFiles, FixtureFilesLoad) {
   for (const char* name : {"comma_separated.nbo", "one_line.nbo"}) {
     SCOPED_TRACE(name);
     AppState s;
-    QString error;
-    ASSERT_TRUE(ReadFigureFile(data + "/figure/" + name, s, error)) << error.toStdString();
+    std::u16string error;
+    ASSERT_TRUE(ReadFigureFile(disk, U(data + "/figure/" + name), s, error)) << Utf8FromUtf16(error);
     EXPECT_EQ(s.mintLineCount, 3);
     EXPECT_EQ(s.msngLineX[0], 50.0f);
     EXPECT_EQ(s.msngLineY[5], 100.0f);
@@ -226,9 +252,9 @@ TEST_P(FailedLoad, LeavesPreviousFigureUntouched) {
   ASSERT_TRUE(PutFile(Path("bad.nbo"), GetParam().bytes));
   const AppState before = PatternedFigure(4);
   AppState s = before;
-  QString error;
-  EXPECT_FALSE(ReadFigureFile(Path("bad.nbo"), s, error));
-  EXPECT_FALSE(error.isEmpty());
+  std::u16string error;
+  EXPECT_FALSE(ReadFigureFile(disk, U(Path("bad.nbo")), s, error));
+  EXPECT_FALSE(error.empty());
   ExpectSameFigure(s, before);
 }
 
@@ -256,8 +282,8 @@ TEST_F(FigureFiles, FilesPastTheSizeBoundAreRefusedUnread) {
     QFile file(Path("padded.nbo"));
     ASSERT_TRUE(file.resize(c.size));
     AppState s = PatternedFigure(2);
-    QString error;
-    EXPECT_EQ(ReadFigureFile(Path("padded.nbo"), s, error), c.loads) << error.toStdString();
+    std::u16string error;
+    EXPECT_EQ(ReadFigureFile(disk, U(Path("padded.nbo")), s, error), c.loads) << Utf8FromUtf16(error);
     EXPECT_EQ(s.mintLineCount, c.loads ? 1 : 2);
   }
 }
@@ -268,19 +294,19 @@ TEST_F(FigureFiles, UnopenablePathsFailWithoutTouchingFigure) {
     SCOPED_TRACE(path.toStdString());
     const AppState before = PatternedFigure(2);
     AppState s = before;
-    QString error;
-    EXPECT_FALSE(ReadFigureFile(path, s, error));
-    EXPECT_FALSE(error.isEmpty());
+    std::u16string error;
+    EXPECT_FALSE(ReadFigureFile(disk, U(path), s, error));
+    EXPECT_FALSE(error.empty());
     ExpectSameFigure(s, before);
   }
 }
 
 TEST_F(FigureFiles, SaveReplacesAnExistingFileWhole) {
-  ASSERT_TRUE(PutFile(Path("a.nbo"), QByteArray(5000, 'x')));
+  ASSERT_TRUE(PutFile(Path("a.nbo"), std::string(5000, 'x')));
   const AppState s = ExampleFigure();
-  QString error;
-  ASSERT_TRUE(WriteFigureFile(Path("a.nbo"), s, error)) << error.toStdString();
-  EXPECT_EQ(FileBytes(Path("a.nbo")), FigureFileBytes(s));
+  std::u16string error;
+  ASSERT_TRUE(WriteFigureFile(disk, U(Path("a.nbo")), s, error)) << Utf8FromUtf16(error);
+  EXPECT_EQ(FileBytes(Path("a.nbo")).toStdString(), FigureFileBytes(s));
   EXPECT_EQ(Entries(), QStringList{"a.nbo"});
 }
 
@@ -289,13 +315,13 @@ TEST_F(FigureFiles, SaveWhereNoFileCanBeFailsAndLeavesNoFileBehind) {
   ASSERT_TRUE(PutFile(Path("taken.nbo/inside.txt"), "keep me"));
   for (const char* place : {"no/such/dir/a.nbo", "taken.nbo"}) {
     SCOPED_TRACE(place);
-    QString error;
-    EXPECT_FALSE(WriteFigureFile(Path(place), ExampleFigure(), error));
-    EXPECT_FALSE(error.isEmpty());
+    std::u16string error;
+    EXPECT_FALSE(WriteFigureFile(disk, U(Path(place)), ExampleFigure(), error));
+    EXPECT_FALSE(error.empty());
     EXPECT_EQ(Entries(), QStringList{"taken.nbo"});  // no half-written file beside it
   }
   EXPECT_TRUE(QFileInfo(Path("taken.nbo")).isDir());
-  EXPECT_EQ(FileBytes(Path("taken.nbo/inside.txt")), QByteArray("keep me"));
+  EXPECT_EQ(FileBytes(Path("taken.nbo/inside.txt")).toStdString(), "keep me");
 }
 
 // Saves under a file-size limit in a child process, so the limit never reaches the other tests.
@@ -305,21 +331,21 @@ TEST_F(FigureFiles, SaveWhereNoFileCanBeFailsAndLeavesNoFileBehind) {
   getrlimit(RLIMIT_FSIZE, &r);
   r.rlim_cur = limit;
   if (setrlimit(RLIMIT_FSIZE, &r) != 0) std::_Exit(2);
-  QString error;
-  const bool saved = WriteFigureFile(path, s, error);
-  std::_Exit(saved ? 1 : (error.isEmpty() ? 3 : 0));
+  std::u16string error;
+  const bool saved = WriteFigureFile(disk, U(path), s, error);
+  std::_Exit(saved ? 1 : (error.empty() ? 3 : 0));
 }
 
 TEST_F(FigureFiles, SaveThatRunsOutOfSpaceKeepsOldFile) {
   GTEST_FLAG_SET(death_test_style, "fast");  // the child must see this test's folder
-  const QByteArray old = FigureFileBytes(ExampleFigure());
+  const std::string old = FigureFileBytes(ExampleFigure());
   ASSERT_TRUE(PutFile(Path("a.nbo"), old));
   const AppState big = PatternedFigure(kMaxLines);
   ASSERT_GT(FigureFileBytes(big).size(), 4096);
 
   // Exit code 0: the save reported failure with a reason.
   EXPECT_EXIT(SaveUnderSizeLimit(Path("a.nbo"), big, 1024), ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(FileBytes(Path("a.nbo")), old);
+  EXPECT_EQ(FileBytes(Path("a.nbo")).toStdString(), old);
   EXPECT_EQ(Entries(), QStringList{"a.nbo"});
 }
 
@@ -350,7 +376,7 @@ INSTANTIATE_TEST_SUITE_P(Centres, ZoomFromCentre,
                                            ZoomCase{1e-45f, 0, 0, false, 0}));
 
 struct NameCase {
-  QString given, normalised;
+  std::u16string given, normalised;
 };
 
 class NormaliseName : public ::testing::TestWithParam<NameCase> {};
@@ -359,30 +385,31 @@ TEST_P(NormaliseName, TrimsAndAddsExtension) {
   EXPECT_EQ(NormaliseFigureFileName(GetParam().given), GetParam().normalised);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, NormaliseName,
-    ::testing::Values(NameCase{" a ", "a.nbo"}, NameCase{"a.NbO", "a.NbO"}, NameCase{"a.nbo", "a.nbo"},
-                      NameCase{"a.txt", "a.txt.nbo"}, NameCase{"a.nbo.txt", "a.nbo.txt.nbo"},
-                      NameCase{"  x.NBO  ", "x.NBO"}, NameCase{"", ""}, NameCase{"    ", ""},
-                      NameCase{"a", "a.nbo"}, NameCase{"nbo", "nbo.nbo"}, NameCase{".nbo", ".nbo"},
-                      NameCase{"NBO", "NBO.nbo"}, NameCase{"a b", "a b.nbo"},
-                      NameCase{QStringLiteral("図形.nbo"), QStringLiteral("図形.nbo")},
-                      NameCase{QStringLiteral("C:\\データ\\図形"), QStringLiteral("C:\\データ\\図形.nbo")}));
+INSTANTIATE_TEST_SUITE_P(Names, NormaliseName,
+                         ::testing::Values(NameCase{u" a ", u"a.nbo"}, NameCase{u"a.NbO", u"a.NbO"},
+                                           NameCase{u"a.nbo", u"a.nbo"}, NameCase{u"a.txt", u"a.txt.nbo"},
+                                           NameCase{u"a.nbo.txt", u"a.nbo.txt.nbo"},
+                                           NameCase{u"  x.NBO  ", u"x.NBO"}, NameCase{u"", u""},
+                                           NameCase{u"    ", u""}, NameCase{u"a", u"a.nbo"},
+                                           NameCase{u"nbo", u"nbo.nbo"}, NameCase{u".nbo", u".nbo"},
+                                           NameCase{u"NBO", u"NBO.nbo"}, NameCase{u"a b", u"a b.nbo"},
+                                           NameCase{u"図形.nbo", u"図形.nbo"},
+                                           NameCase{u"C:\\データ\\図形", u"C:\\データ\\図形.nbo"}));
 
 struct PathCase {
-  QString path, file;
+  std::u16string path, file;
 };
 
 class FilePart : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(FilePart, IsTextAfterLastSeparator) { EXPECT_EQ(FilePartOfPath(GetParam().path), GetParam().file); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, FilePart,
-    ::testing::Values(PathCase{"C:\\data\\fig.nbo", "fig.nbo"},
-                      PathCase{"/home/user/data/fig.nbo", "fig.nbo"}, PathCase{"fig.nbo", "fig.nbo"},
-                      PathCase{"C:\\data\\", ""}, PathCase{"/tmp/", ""}, PathCase{"a/b\\c.nbo", "c.nbo"},
-                      PathCase{"a\\b/c.nbo", "c.nbo"}, PathCase{"", ""},
-                      PathCase{QStringLiteral("./データ/図形.nbo"), QStringLiteral("図形.nbo")}));
+INSTANTIATE_TEST_SUITE_P(Paths, FilePart,
+                         ::testing::Values(PathCase{u"C:\\data\\fig.nbo", u"fig.nbo"},
+                                           PathCase{u"/home/user/data/fig.nbo", u"fig.nbo"},
+                                           PathCase{u"fig.nbo", u"fig.nbo"}, PathCase{u"C:\\data\\", u""},
+                                           PathCase{u"/tmp/", u""}, PathCase{u"a/b\\c.nbo", u"c.nbo"},
+                                           PathCase{u"a\\b/c.nbo", u"c.nbo"}, PathCase{u"", u""},
+                                           PathCase{u"./データ/図形.nbo", u"図形.nbo"}));
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Qt's key numbers to virtual-key codes; letters by their capital, whatever Caps Lock says.
+#include "window/qt_keys.h"
+
 #include "construction/virtual_keys.h"
 
 int16_t VirtualKeyFromQt(int qtKey) {
