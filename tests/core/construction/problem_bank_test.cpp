@@ -93,6 +93,9 @@ TEST_F(ProblemBank, EveryFigureIsBuiltWithThePointerAtItsLevelAndSavedAsShipped)
 }
 
 TEST(ProblemBankFiles, TheGeneratorMakesExactlyWhatIsShipped) {
+#ifndef NUBORO_MAKE_PROBLEMS
+  GTEST_SKIP() << "the generator writes through the Qt programs' file access: not built without a toolkit";
+#else
   const fs::path out = fs::temp_directory_path() / ("nuboro-problems-" + std::to_string(::getpid()));
   fs::remove_all(out);
   ASSERT_TRUE(fs::create_directories(out));
@@ -108,4 +111,5 @@ TEST(ProblemBankFiles, TheGeneratorMakesExactlyWhatIsShipped) {
     }
   }
   fs::remove_all(out);
+#endif
 }
