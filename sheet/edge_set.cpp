@@ -128,7 +128,7 @@ bool SamePoint(const Point3& p, const Point3& q) {
 
 std::vector<Edge> EdgesOfFigure(const AppState& s) {
   std::vector<Edge> edges;
-  const int n = std::clamp<int>(s.mintLineCount, 0, kMaxLines);
+  const int n = LineCount(s);
   const auto point = [&](int i) { return Point3{s.msngLineX[i], s.msngLineY[i], s.msngLineZ[i]}; };
   for (int k = 1; k <= n; ++k) edges.push_back({point(2 * k - 1), point(2 * k)});
   return edges;

@@ -18,7 +18,7 @@ ViewDrawing ProjectFigure(const AppState& figure, ViewAngles angles) {
   s.mintAngleV = angles.v;
   ComputeView(s);
   ViewDrawing d;
-  const int n = std::clamp<int>(s.mintLineCount, 0, kMaxLines);
+  const int n = LineCount(s);
   double left = 0, right = 0, bottom = 0, top = 0;
   for (int k = 1; k <= n; ++k) {
     const QPointF a(s.msngViewLineX[2 * k - 1], s.msngViewLineY[2 * k - 1]);
