@@ -15,7 +15,7 @@ inline constexpr double kPinchPixelsPerZoomStep = 40.0;
 inline constexpr int kWheelUnitsPerNotch = 120;
 
 inline constexpr std::u16string_view kHandsText =
-    u"図をドラッグすると回りますよ。ホイールか、２本の指を広げたりつぼめたりすると大きさが変わります。";
+    u"図をドラッグすると回りますよ。ホイールか２本の指で大きさが変わります。";
 
 // Steps earned since the last answer: + is right, down and larger.
 struct HandSteps {

@@ -335,17 +335,18 @@ bool FrmNuboWin::CanvasHands(QEvent* event) {
   bool touch = false;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // a drag that starts soon after a click
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::LeftButton && !(mouse->buttons() & Qt::LeftButton)) return false;
       const QPoint at = mouse->position().toPoint();
-      if (event->type() == QEvent::MouseButtonPress)
-        hands_.Press(at.x(), at.y());
-      else if (event->type() == QEvent::MouseMove)
+      if (event->type() == QEvent::MouseMove)
         steps = hands_.Move(at.x(), at.y());
-      else
+      else if (event->type() == QEvent::MouseButtonRelease)
         hands_.Release();
+      else
+        hands_.Press(at.x(), at.y());
       break;
     }
     case QEvent::Wheel: steps = hands_.Wheel(static_cast<QWheelEvent*>(event)->angleDelta().y()); break;
