@@ -16,7 +16,8 @@ int TakeSteps(int& anchor, int position, int perStep) {
   return steps;
 }
 
-void Press(Context& c, const DispatchTables& t, int count, int16_t plus, int16_t minus, int16_t minusShift) {
+void PressKeys(Context& c, const DispatchTables& t, int count, int16_t plus, int16_t minus,
+               int16_t minusShift) {
   for (int i = 0; i < std::abs(count); ++i)
     KeyDown(c, t, count > 0 ? plus : minus, count > 0 ? 0 : minusShift);
 }
@@ -24,7 +25,6 @@ void Press(Context& c, const DispatchTables& t, int count, int16_t plus, int16_t
 
 void HandGesture::Press(int x, int y) {
   pressed_ = true;
-  dragged_ = false;
   anchorX_ = x;
   anchorY_ = y;
 }
@@ -34,7 +34,6 @@ HandSteps HandGesture::Move(int x, int y) {
   HandSteps s;
   s.h = TakeSteps(anchorX_, x, kPixelsPerTurnStep);
   s.v = TakeSteps(anchorY_, y, kPixelsPerTurnStep);
-  if (s.h != 0 || s.v != 0) dragged_ = true;
   return s;
 }
 
@@ -52,10 +51,8 @@ HandSteps HandGesture::Pinch(double distance) {
 }
 
 HandSteps HandGesture::Wheel(int units) {
-  wheelRest_ += units;
-  const int notches = wheelRest_ / kWheelUnitsPerNotch;
-  wheelRest_ -= notches * kWheelUnitsPerNotch;
-  return {0, 0, notches};
+  wheelTurned_ += units;
+  return {0, 0, TakeSteps(wheelAnchor_, wheelTurned_, kWheelUnitsPerNotch)};
 }
 
 void RunHandSteps(Context& c, const DispatchTables& t, HandSteps s, bool& explained) {
@@ -63,9 +60,9 @@ void RunHandSteps(Context& c, const DispatchTables& t, HandSteps s, bool& explai
     explained = true;
     c.controls.SetExplanationText(std::u16string(kHandsText));
   }
-  Press(c, t, s.h, kVkRight, kVkLeft, 0);
+  PressKeys(c, t, s.h, kVkRight, kVkLeft, 0);
   // The figure follows the hand: a drag down shows more of its top, as the up arrow does.
-  Press(c, t, s.v, kVkUp, kVkDown, 0);
+  PressKeys(c, t, s.v, kVkUp, kVkDown, 0);
   // Shift+F2 is Reduce.
-  Press(c, t, s.zoom, kVkF2, kVkF2, 1);
+  PressKeys(c, t, s.zoom, kVkF2, kVkF2, 1);
 }

@@ -35,15 +35,12 @@ class HandGesture {
   void PinchEnd() { pinching_ = false; }
   HandSteps Wheel(int units);
 
-  bool Dragged() const { return dragged_; }
-
  private:
   bool pressed_ = false;
-  bool dragged_ = false;  // at least one step of this press
   int anchorX_ = 0, anchorY_ = 0;
   bool pinching_ = false;
   double pinchAnchor_ = 0;
-  int wheelRest_ = 0;
+  int wheelTurned_ = 0, wheelAnchor_ = 0;
 };
 
 // Runs the steps as that many arrow-key and F2 presses; the first drag of the run explains itself once.
