@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QWheelEvent>
+#include <memory>
 
 #include "test_main_window.h"
 #include "view/hand_gesture.h"
@@ -89,7 +90,9 @@ TEST_F(Hands, WheelAndTouch) {
   ExpectSame(Now(), wheeled);
 
   Back(start);
-  QPointingDevice* screen = QTest::createTouchDevice();
+  // Ours to delete: Qt keeps only a list of devices.
+  const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+  QPointingDevice* screen = device.get();
   QWidget* box = window.picFigBox;
   QTest::touchEvent(box, screen).press(0, QPoint(100, 100));
   for (int x = 101; x <= 100 + 3 * kStep; ++x) QTest::touchEvent(box, screen).move(0, QPoint(x, 100));
