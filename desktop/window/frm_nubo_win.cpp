@@ -7,13 +7,17 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineF>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTouchEvent>
+#include <QWheelEvent>
 #include <thread>
 
 #include "construction/virtual_keys.h"
@@ -25,13 +29,13 @@
 #include "dialogs/message_box.h"
 #include "figure/app_state.h"
 #include "figure/figure_file.h"
+#include "qt_convert.h"
 #include "services/clipboard.h"
 #include "services/ini_settings_store.h"
 #include "services/sound.h"
-#include "qt_convert.h"
-#include "window/qt_keys.h"
 #include "settings/other_options.h"
 #include "window/picture_box.h"
+#include "window/qt_keys.h"
 #include "window/wood_panel.h"
 
 namespace {
@@ -73,6 +77,7 @@ void FrmNuboWin::LoadMainWindow() {
   Keep(Control::picSideView, picSideView);
   // Screen readers name the canvases by what they show.
   picFigBox->setAccessibleName(QStringLiteral("図形"));
+  picFigBox->setAttribute(Qt::WA_AcceptTouchEvents);
   picFrontView->setAccessibleName(QStringLiteral("正面図"));
   picTopVIew->setAccessibleName(QStringLiteral("平面図"));
   picSideView->setAccessibleName(QStringLiteral("右側面図"));
@@ -305,6 +310,7 @@ void FrmNuboWin::SetFigureBackground(Rgb colour) { picbkgFigBox.SetBackground(co
 
 // Key preview: every key-down anywhere in this window reaches the dispatcher before the focused control.
 bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == picFigBox && CanvasHands(event)) return true;
   if (event->type() != QEvent::KeyPress || !keyPreview_) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
@@ -320,6 +326,54 @@ bool FrmNuboWin::eventFilter(QObject* watched, QEvent* event) {
   if (vk == 0) return false;
   KeyDown(context_, *tables_, vk, ModifierState(key->modifiers()));
   return true;
+}
+
+bool FrmNuboWin::CanvasHands(QEvent* event) {
+  // Nothing runs inside an operation, as no key does: input then waits in the queue.
+  if (!keyPreview_) return false;
+  HandSteps steps;
+  bool touch = false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // a drag that starts soon after a click
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton && !(mouse->buttons() & Qt::LeftButton)) return false;
+      const QPoint at = mouse->position().toPoint();
+      if (event->type() == QEvent::MouseMove)
+        steps = hands_.Move(at.x(), at.y());
+      else if (event->type() == QEvent::MouseButtonRelease)
+        hands_.Release();
+      else
+        hands_.Press(at.x(), at.y());
+      break;
+    }
+    case QEvent::Wheel: steps = hands_.Wheel(static_cast<QWheelEvent*>(event)->angleDelta().y()); break;
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel: {
+      // Taken here: left to the canvas, the touch would come again as mouse events.
+      touch = true;
+      const QList<QEventPoint>& points = static_cast<QTouchEvent*>(event)->points();
+      if (event->type() == QEvent::TouchEnd || event->type() == QEvent::TouchCancel || points.isEmpty()) {
+        hands_.Release();
+        hands_.PinchEnd();
+      } else if (points.size() >= 2) {
+        steps = hands_.Pinch(QLineF(points[0].position(), points[1].position()).length());
+      } else if (event->type() == QEvent::TouchBegin) {
+        hands_.Press(qRound(points[0].position().x()), qRound(points[0].position().y()));
+      } else {
+        steps = hands_.Move(qRound(points[0].position().x()), qRound(points[0].position().y()));
+      }
+      break;
+    }
+    default: return false;
+  }
+  RunHandSteps(context_, *tables_, steps, handsExplained_);
+  if (touch) event->accept();
+  return touch;
 }
 
 // The close box asks the same as the quit command; the program itself decides whether to end.

@@ -21,6 +21,7 @@
 #include "shell/dialogs.h"
 #include "shell/services.h"
 #include "shell/status_bar.h"
+#include "view/hand_gesture.h"
 #include "window/back_buffer.h"
 
 struct AppState;
@@ -140,6 +141,9 @@ class FrmNuboWin : public QMainWindow, public Canvas, public Controls, public Di
   QObject* ControlObject(Control id) const;
   void Keep(Control id, QObject* object);
   size_t IndexOf(const QObject* control) const;
+  // Drags, the wheel and pinches on the live picture (the other canvases never see them); true when the
+  // event is taken.
+  bool CanvasHands(QEvent* event);
   std::optional<std::u16string> RunFigureFileDialog(FileDialogMode mode, const std::u16string& folder,
                                                     const std::vector<std::u16string>& filters);
 
@@ -161,6 +165,8 @@ class FrmNuboWin : public QMainWindow, public Canvas, public Controls, public Di
   QPointer<FrmAbout> frmAbout_;
   QPointer<HelpViewer> help_;
   bool keyPreview_ = false;
+  HandGesture hands_;
+  bool handsExplained_ = false;
   bool ending_ = false;
   bool loaded_ = false;
 

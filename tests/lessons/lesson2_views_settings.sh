@@ -3,7 +3,6 @@
 # quits, and finds both in effect when the program starts again.
 # shellcheck source=tests/lessons/lesson_lib.sh
 source "$(dirname "$0")/lesson_lib.sh"
-GREEN="0,51,0"
 
 # The figure area's quadrants must each show lines: top, isometric, front and side view.
 quadrants_drawn() {
@@ -34,12 +33,6 @@ expect_copy() {
   [ "$(count_not "$WORK/copy.png" 488x376+0+0 "$GREEN")" -gt 300 ] || fail "the copied picture has no lines"
 }
 
-# The figure area found by its colour once painted, $1 wide; sets CANVAS.
-canvas_shown() {
-  shot "$MAIN" "$WORK/$2"
-  CANVAS=$(box_of "$WORK/$2" "$GREEN" 2>/dev/null)
-  case $CANVAS in "$1"x*) ;; *) false ;; esac
-}
 
 start_x
 write_settings 0 0

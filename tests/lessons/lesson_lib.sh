@@ -284,3 +284,10 @@ keys_drawn() {
 
 # The bounding box WxH+X+Y of the pixels of colour "r,g,b" in a PNG.
 box_of() { convert "$1" -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" -format '%@' info:; }
+GREEN="0,51,0"
+# The figure area found by its colour once painted, $1 wide; sets CANVAS.
+canvas_shown() {
+  shot "$MAIN" "$WORK/$2"
+  CANVAS=$(box_of "$WORK/$2" "$GREEN" 2>/dev/null)
+  case $CANVAS in "$1"x*) ;; *) false ;; esac
+}
