@@ -2,8 +2,10 @@
 #include <emscripten.h>
 
 #include <array>
+#include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/construction/dispatch.h"
 #include "core/figure/app_state.h"

@@ -43,10 +43,10 @@ class Rasteriser {
     const double x1 = map_.X(l.from.x), y1 = map_.Y(l.from.y), x2 = map_.X(l.to.x), y2 = map_.Y(l.to.y);
     // A wide line as that many one-pixel lines side by side across its major axis.
     const bool flat = std::abs(x2 - x1) >= std::abs(y2 - y1);
-    for (int k = 0; k < std::clamp(l.width, 1, 16); ++k) {
-      const double shift = k - (l.width - 1) / 2.0;
-      DrawPixelLine(rows_, x1 + (flat ? 0 : shift), y1 + (flat ? shift : 0), x2 + (flat ? 0 : shift),
-                    y2 + (flat ? shift : 0), ToPixel(l.colour));
+    const int count = std::clamp(l.width, 1, 16);
+    for (int k = 0; k < count; ++k) {
+      const double shift = k - (count - 1) / 2.0, dx = flat ? 0 : shift, dy = flat ? shift : 0;
+      DrawPixelLine(rows_, x1 + dx, y1 + dy, x2 + dx, y2 + dy, ToPixel(l.colour));
     }
   }
   // The few marker circles as short chords.

@@ -1,0 +1,53 @@
+// The real front-end in a real browser: the core started over the page shows the sample figure fetched
+// from the site, and a key reaches the core and redraws. The page still loads the probe, so this runs a
+// copy of the site whose page loads front.js instead.
+// Usage: node front_test.mjs SITE_FOLDER.
+import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { Browser } from './cdp.mjs';
+import { serve } from './server.mjs';
+
+const site = mkdtempSync(join(tmpdir(), 'nuboro-front-'));
+cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
+rmSync(join(site, 'sw.js'));
+const pageJs = join(site, 'page.js');
+writeFileSync(pageJs, readFileSync(pageJs, 'utf8').replace("'./nuboro.js'", "'./front.js'"));
+
+const text = (id) => `document.getElementById('${id}').textContent`;
+// How many pixels of the figure canvas have each colour, as "r,g,b" keys.
+const COLOURS = `(() => { const c = document.getElementById('figure'); const d = c.getContext('2d')
+  .getImageData(0, 0, c.width, c.height).data; const n = {};
+  for (let i = 0; i < d.length; i += 4) { const k = d[i] + ',' + d[i + 1] + ',' + d[i + 2]; n[k] = (n[k] ?? 0) + 1; }
+  return JSON.stringify(n); })()`;
+const picture = async (page) => page.evaluate(`document.getElementById('figure').toDataURL()`);
+
+const browser = await Browser.launch();
+const server = await serve(site);
+let failed = false;
+try {
+  const page = await browser.newPage({});
+  await page.navigate(server.url);
+  await page.waitFor(`${text('explanation')} !== ''`, 'start of the core');
+  assert.equal(await page.evaluate(text('explanation')), 'ようこそ！立体ヌボロへ！！');
+  assert.equal(await page.evaluate('document.getElementById("figure").width'), 488);
+  const colours = JSON.parse(await page.evaluate(COLOURS));
+  const total = Object.values(colours).reduce((a, b) => a + b, 0);
+  // The dark green ground with the sample figure's white lines on it: a few hundred line pixels at least.
+  assert.ok(colours['0,51,0'] > total * 0.9, `ground ${colours['0,51,0']} of ${total}`);
+  assert.ok(colours['255,255,255'] > 300, `figure lines ${colours['255,255,255']}`);
+  const before = await picture(page);
+  await page.press('ArrowRight');
+  await page.waitFor(`document.getElementById('figure').toDataURL() !== ${JSON.stringify(before)}`,
+    'the turned figure on the canvas');
+  console.log('ok   the core starts in the page and shows the sample figure; a key turns it');
+} catch (e) {
+  failed = true;
+  console.log(`FAIL ${e.stack}`);
+} finally {
+  await server.stop();
+  await browser.close();
+  rmSync(site, { recursive: true, force: true });
+}
+process.exit(failed ? 1 : 0);
