@@ -1,5 +1,6 @@
 // The real front-end in a real browser: the core started over the page shows the sample figure fetched
-// from the site, and a key reaches the core and redraws. The page still loads the probe, so this runs a
+// from the site, and keys reach the core: a turn redraws, a glide
+// runs frame by frame to its end. The page still loads the probe, so this runs a
 // copy of the site whose page loads front.js instead.
 // Usage: node front_test.mjs SITE_FOLDER.
 import assert from 'node:assert/strict';
@@ -41,7 +42,10 @@ try {
   await page.press('ArrowRight');
   await page.waitFor(`document.getElementById('figure').toDataURL() !== ${JSON.stringify(before)}`,
     'the turned figure on the canvas');
-  console.log('ok   the core starts in the page and shows the sample figure; a key turns it');
+  // A glide paced by the display's frames, then the status bar's watch names the view it ended on.
+  await page.press('F3');
+  await page.waitFor(`${text('angle')} === '正面図'`, 'the glide to the front view');
+  console.log('ok   the core starts in the page and shows the sample figure; keys turn it and glide');
 } catch (e) {
   failed = true;
   console.log(`FAIL ${e.stack}`);

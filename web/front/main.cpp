@@ -16,6 +16,7 @@
 #include "core/shell/services.h"
 #include "core/shell/startup.h"
 #include "core/shell/status_bar.h"
+#include "core/shell/timers.h"
 #include "web/front/page_canvas.h"
 #include "web/glue/page.h"
 
@@ -151,13 +152,18 @@ class PageServices : public Services {
   // The site's folder, so that the program's files are fetched relative to the page.
   std::u16string ProgramFolder() const override { return u"."; }
   std::u16string OwnFiguresFolder() override { return {}; }
-  void SetTimerInterval(Control timer, int ms) override { intervals_[static_cast<std::size_t>(timer)] = ms; }
+  // A timer runs while it is meant to and has an interval, as the window's timers do.
+  PageServices() {
+    for (const TimerDesign& t : kTimers) timers_[Index(t.id)] = {t.interval, t.running};
+    for (const TimerDesign& t : kTimers) Update(t.id);
+  }
+  void SetTimerInterval(Control timer, int ms) override {
+    timers_[Index(timer)].interval = ms;
+    Update(timer);
+  }
   void SetTimerRunning(Control timer, bool running) override {
-    const int id = static_cast<int>(timer);
-    if (running)
-      page::StartTimer(id, intervals_[id]);
-    else
-      page::StopTimer(id);
+    timers_[Index(timer)].running = running;
+    Update(timer);
   }
   // The page delivers input after each entry returns: nothing waits here.
   void ProcessPendingEvents() override {}
@@ -166,7 +172,21 @@ class PageServices : public Services {
  private:
   PageSettings settings_;
   SiteFiles files_;
-  std::array<int, kControlCount> intervals_{};
+  struct Timer {
+    int interval = 0;
+    bool running = false;
+  };
+  std::array<Timer, kControlCount> timers_{};
+
+  static std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
+  void Update(Control timer) {
+    const Timer& t = timers_[Index(timer)];
+    const int id = static_cast<int>(timer);
+    if (t.running && t.interval > 0)
+      page::StartTimer(id, t.interval);
+    else
+      page::StopTimer(id);
+  }
 };
 
 struct Program {
