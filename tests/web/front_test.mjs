@@ -1,7 +1,6 @@
 // The real front-end in a real browser: the core started over the page shows the sample figure fetched
-// from the site, and keys reach the core: a turn redraws, a glide
-// runs frame by frame to its end. The page still loads the probe, so this runs a
-// copy of the site whose page loads front.js instead.
+// from the site, and keys reach the core: a turn redraws, a glide runs frame by frame to its end. The page
+// still loads the probe, so this runs a copy of the site whose page loads front.js instead.
 // Usage: node front_test.mjs SITE_FOLDER.
 import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
