@@ -1,9 +1,9 @@
 // The real front-end in a real browser: the core started over the page shows the sample figure fetched
 // from the site, and keys reach the core: a turn redraws, a glide runs frame by frame to its end. The page
-// still loads the probe, so this runs a copy of the site whose page loads front.js instead.
+// runs in a copy of the site without its offline copy, so each run fetches the build's own files.
 // Usage: node front_test.mjs SITE_FOLDER.
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { Browser } from './cdp.mjs';
@@ -12,8 +12,6 @@ import { serve } from './server.mjs';
 const site = mkdtempSync(join(tmpdir(), 'nuboro-front-'));
 cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
 rmSync(join(site, 'sw.js'));
-const pageJs = join(site, 'page.js');
-writeFileSync(pageJs, readFileSync(pageJs, 'utf8').replace("'./nuboro.js'", "'./front.js'"));
 
 const text = (id) => `document.getElementById('${id}').textContent`;
 // How many pixels of the figure canvas have each colour, as "r,g,b" keys.

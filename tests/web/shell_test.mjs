@@ -3,14 +3,18 @@
 // settings store, file pickers, uploads and downloads, and the offline copy.
 // Usage: node shell_test.mjs SITE_FOLDER. KEEP=1 keeps the screenshots; a failing run always does.
 import assert from 'node:assert/strict';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { Browser, within } from './cdp.mjs';
 import { serve } from './server.mjs';
 
-const site = resolve(process.argv[2] ?? 'build-web/site');
+// The page runs the real front-end; these checks of its glue run a copy whose page loads the probe.
+const site = mkdtempSync(join(tmpdir(), 'nuboro-probe-'));
+cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
+const pageJs = join(site, 'page.js');
+writeFileSync(pageJs, readFileSync(pageJs, 'utf8').replace("'./front.js'", "'./nuboro.js'"));
 const figure = resolve(dirname(fileURLToPath(import.meta.url)), '../data/lessons/lesson1.nbo');
 const figureBytes = readFileSync(figure);
 const shots = mkdtempSync(join(tmpdir(), 'nuboro-web-'));
@@ -285,6 +289,7 @@ async function main() {
   console.log(`${sections.length - failed} passed, ${failed} failed`);
   if (failed || process.env.KEEP) console.log(`screenshots in ${shots}`);
   else rmSync(shots, { recursive: true, force: true });
+  rmSync(site, { recursive: true, force: true });
   process.exit(failed ? 1 : 0);
 }
 

@@ -1,6 +1,6 @@
 // The page around the WebAssembly module: what its C++ side calls (Module.page), and the one queue through
 // which keys, clicks and timers enter it.
-import createNuboro from './nuboro.js';
+import createNuboro from './front.js';
 import { virtualKey, dialogKey } from './keys.js';
 import { ask, dialogOpen } from './dialog.js';
 import { openFile, saveFile } from './files.js';
