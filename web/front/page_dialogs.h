@@ -19,10 +19,11 @@ class PageDialogs : public Dialogs {
   void PrepareOtherOptions() override {}
   void OpenOtherOptions() override {}
   DataPathChoice RunDataPathDialog(const std::u16string&) override { return {}; }
-  void ShowAboutWindow(const std::u16string&, bool) override {}
-  void LoadAboutWindow() override {}
-  void UnloadAboutWindow() override {}
-  void OpenHelpFile(const std::u16string&) override {}
+  // About, the splash and help (page_about.cpp).
+  void ShowAboutWindow(const std::u16string& picture, bool withOkButton) override;
+  void LoadAboutWindow() override;
+  void UnloadAboutWindow() override;
+  void OpenHelpFile(const std::u16string& path) override;
 
  private:
   std::u16string file_name_;
