@@ -4,6 +4,10 @@ import createNuboro from './front.js';
 import { virtualKey, dialogKey } from './keys.js';
 import { ask, dialogOpen } from './dialog.js';
 import { openFile, saveFile } from './files.js';
+import { playWave } from './sound.js';
+import { copyPicture } from './clipboard.js';
+import { loadAbout, showAbout, closeAbout } from './about.js';
+import { openHelp } from './help.js';
 
 const CANVAS_FONT = '12px "Noto Sans CJK JP", "Hiragino Sans", "Yu Gothic", "Meiryo", sans-serif';
 
@@ -99,6 +103,12 @@ const page = {
     clearInterval(timers.get(id));
     timers.delete(id);
   },
+  playWave,
+  copyPicture,
+  loadAbout,
+  showAbout,
+  closeAbout,
+  openHelp,
   setText(id, text) {
     document.getElementById(id).textContent = text;
   },
