@@ -5,7 +5,7 @@ import { cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { Browser } from './cdp.mjs';
+import { Browser, within } from './cdp.mjs';
 import { serve } from './server.mjs';
 
 const site = mkdtempSync(join(tmpdir(), 'nuboro-services-'));
@@ -32,7 +32,23 @@ async function command(page, name) {
   await page.click('#test-command');
 }
 
-const started = (page) => page.waitFor(`document.getElementById('explanation').textContent !== ''`, 'start of the core');
+// Retries an answer that fails until it comes, within the common limit.
+function poll(answer, what) {
+  let given = false;
+  return within((async () => {
+    while (!given) {
+      try {
+        return await answer();
+      } catch {
+        await new Promise((r) => setTimeout(r, 20));
+      }
+    }
+  })(), what).finally(() => { given = true; });
+}
+
+// Started, and the splash gone by itself.
+const started = (page) => page.waitFor(`document.getElementById('explanation').textContent !== ''
+  && document.getElementById('about') && !document.getElementById('about').open`, 'start of the core');
 
 // A stand-in AudioContext that counts decodes and starts by file, and ends each sound after its length.
 const AUDIO = (state) => `(() => {
@@ -94,6 +110,92 @@ try {
       }
     });
   }
+
+  // The copy: a PNG at the normal canvas size whatever the window's size, in colour or black on white; a
+  // browser that refuses says so in a box, and the program goes on.
+  const PNG = `navigator.clipboard.read().then(async (items) => {
+    const bitmap = await createImageBitmap(await items[0].getType('image/png'));
+    const c = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+    c.drawImage(bitmap, 0, 0);
+    const d = c.getImageData(0, 0, bitmap.width, bitmap.height).data;
+    const n = {};
+    for (let i = 0; i < d.length; i += 4) { const k = d[i] + ',' + d[i + 1] + ',' + d[i + 2]; n[k] = (n[k] ?? 0) + 1; }
+    const ground = Object.entries(n).sort((a, b) => b[1] - a[1])[0][0];
+    return JSON.stringify({ width: bitmap.width, height: bitmap.height, ground });
+  })`;
+  for (const [size, copy, ground] of [['mnuNormalSize', 'mnuColorCopy', '0,51,0'],
+    ['mnuExpansion1', 'mnuColorCopy', '0,51,0'], ['mnuNormalSize', 'mnuMonoCopy', '255,255,255']]) {
+    await check(`${copy} at ${size}`, async () => {
+      const page = await browser.newPage({});
+      await page.navigate(server.url);
+      await browser.send('Browser.grantPermissions', { origin: server.url.slice(0, -1),
+        browserContextId: page.browserContextId, permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite'] });
+      await started(page);
+      // A fresh page starts at the normal size: its canvas is what every copy must give.
+      const height = await page.evaluate(`document.getElementById('figure').height`);
+      // The browser's clipboard is one for all pages: the last case's picture goes first.
+      await page.evaluate(`navigator.clipboard.writeText('')`);
+      await command(page, size);
+      await command(page, copy);
+      const got = await poll(() => page.evaluate(PNG), 'a picture on the clipboard').then(JSON.parse);
+      assert.deepEqual(got, { width: 488, height, ground });
+    });
+  }
+
+  await check('a copy the browser refuses is said so', async () => {
+    const page = await browser.newPage({});
+    await page.navigate(server.url);
+    await browser.send('Browser.setPermission', { origin: server.url.slice(0, -1),
+      browserContextId: page.browserContextId, permission: { name: 'clipboard-write' }, setting: 'denied' });
+    await started(page);
+    await command(page, 'mnuColorCopy');
+    const box = `document.querySelector('#message-box[open] .text')?.textContent`;
+    assert.equal(await page.waitFor(box, 'the message box'), 'クリップボードにコピーできませんでした。');
+    await page.click('#message-box button');
+    await page.waitFor(`!document.querySelector('dialog[open]')`, 'the box closed');
+  });
+
+  // About: the splash at start-up goes by itself; the version box stays until its OK.
+  await check('the splash and the version box', async () => {
+    const page = await browser.newPage({});
+    await page.send('Page.addScriptToEvaluateOnNewDocument', { source: `window.shown = [];
+      const showModal = HTMLDialogElement.prototype.showModal;
+      HTMLDialogElement.prototype.showModal = function () {
+        shown.push(this.id + ' ' + (this.querySelector('img')?.src.split('/').slice(-2).join('/') ?? ''));
+        return showModal.call(this); };` });
+    await page.navigate(server.url);
+    await started(page);
+    assert.deepEqual(await page.evaluate('window.shown'), ['about pic/nubospla.bmp']);
+    await command(page, 'mnuShowVersion');
+    const picture = `document.querySelector('#about[open] img')?.naturalWidth`;
+    assert.equal(await page.waitFor(picture, 'the version picture'), 320);
+    assert.deepEqual(await page.evaluate('window.shown'), ['about pic/nubospla.bmp', 'about pic/Nubover.bmp']);
+    await page.click('#about button');
+    await page.waitFor(`!document.getElementById('about').open`, 'the version box closed by its OK');
+  });
+
+  // Help: the contents page in the help's style, its links followed inside the panel, 戻る back again.
+  await check('help opens at its contents and follows its links', async () => {
+    const page = await browser.newPage({});
+    await page.navigate(server.url);
+    await started(page);
+    await command(page, 'mnuHelpCall');
+    const heading = `document.querySelector('#help:not([hidden]) iframe')?.contentDocument?.querySelector('h1')?.textContent`;
+    assert.match(await page.waitFor(heading, 'the contents page'), /ヘルプ/);
+    assert.equal(await page.evaluate(`getComputedStyle(document.querySelector('#help iframe').contentDocument.body)
+      .backgroundColor`), 'rgb(255, 253, 246)');
+    const contents = await page.evaluate(heading);
+    const { x, y } = await page.evaluate(`(() => { const f = document.querySelector('#help iframe');
+      const a = f.contentDocument.querySelector('a[href="keys.html"]'); a.scrollIntoView();
+      const o = f.getBoundingClientRect(), r = a.getBoundingClientRect();
+      return { x: o.x + r.x + r.width / 2, y: o.y + r.y + r.height / 2 }; })()`);
+    await page.send('Input.dispatchMouseEvent', { type: 'mousePressed', x, y, button: 'left', buttons: 1, clickCount: 1 });
+    await page.send('Input.dispatchMouseEvent', { type: 'mouseReleased', x, y, button: 'left', buttons: 0, clickCount: 1 });
+    const keys = readFileSync(join(site, 'help/keys.html'), 'utf8').match(/<h1>(.*?)<\/h1>/)[1];
+    await page.waitFor(`${heading} === ${JSON.stringify(keys)}`, 'the keys page');
+    await page.click('#help [data-help="back"]');
+    await page.waitFor(`${heading} === ${JSON.stringify(contents)}`, 'the contents page again');
+  });
 } finally {
   await server.stop();
   await browser.close();
