@@ -11,11 +11,10 @@ int Length(const std::u16string& text) { return static_cast<int>(text.size()); }
 // The bodies are JavaScript.
 // clang-format off
 EM_JS(void, js_load_about, (), { Module.page.loadAbout(); });
-// Waits until the picture is on the screen: start-up may go on at once when the splash is silent.
-EM_ASYNC_JS(void, js_show_about, (const char16_t* picture, int picture_length, int with_ok,
-                                  const char16_t* title, int title_length), {
-  await Module.page.showAbout(UTF16ToString(picture, picture_length * 2), with_ok !== 0,
-                              UTF16ToString(title, title_length * 2));
+EM_JS(void, js_show_about, (const char16_t* picture, int picture_length, int with_ok,
+                            const char16_t* title, int title_length), {
+  Module.page.showAbout(UTF16ToString(picture, picture_length * 2), with_ok !== 0,
+                        UTF16ToString(title, title_length * 2));
 });
 EM_JS(void, js_close_about, (), { Module.page.closeAbout(); });
 EM_JS(void, js_open_help, (const char16_t* path, int length), {

@@ -23,22 +23,15 @@ export function loadAbout() {
   return box;
 }
 
-// Resolves once the picture is on the screen, so that it shows even if start-up goes on without a pause.
-export async function showAbout(picture, withOkButton, title) {
+// Start-up goes on at once: the splash stays up by itself (see closeAbout) and shows the figure beside it.
+export function showAbout(picture, withOkButton, title) {
   const about = loadAbout();
-  const image = about.querySelector('img');
   about.querySelector('.title').textContent = title;
-  image.src = new URL(picture, document.baseURI).href;
+  about.querySelector('img').src = new URL(picture, document.baseURI).href;
   about.querySelector('button').hidden = !withOkButton;
   splashUntil = withOkButton ? 0 : performance.now() + SPLASH_MS;
   if (!about.open) about.showModal();
   if (withOkButton) about.querySelector('button').focus();
-  await image.decode().catch(() => {});
-  // A tab in the background has no frames: it is not waited for.
-  await new Promise((resolve) => {
-    requestAnimationFrame(resolve);
-    setTimeout(resolve, 100);
-  });
 }
 
 export function closeAbout() {
