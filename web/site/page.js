@@ -1,13 +1,13 @@
 // The page around the WebAssembly module: what its C++ side calls (Module.page), and the one queue through
 // which keys, clicks and timers enter it.
 import createNuboro from './front.js';
-import { virtualKey, dialogKey } from './keys.js';
-import { ask, dialogOpen } from './dialog.js';
-import { openFile, saveFile } from './files.js';
 import { playWave } from './sound.js';
 import { copyPicture } from './clipboard.js';
 import { loadAbout, showAbout, closeAbout } from './about.js';
 import { openHelp } from './help.js';
+import { virtualKey, dialogKey } from './keys.js';
+import { ask, dialogOpen } from './dialog.js';
+import { openFile, saveFile } from './files.js';
 
 const CANVAS_FONT = '12px "Noto Sans CJK JP", "Hiragino Sans", "Yu Gothic", "Meiryo", sans-serif';
 
