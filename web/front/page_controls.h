@@ -9,7 +9,7 @@
 
 class PageControls : public Controls {
  public:
-  // Every control starts enabled, as the window's design has them; start-up disables what it must.
+  // Every control starts enabled, as a window's widgets do; the core disables what it must.
   explicit PageControls(PageCanvas& canvas) : canvas_(canvas) { enabled_.fill(true); }
   void LoadMainWindow() override {}
   void ShowMainWindow() override {}
