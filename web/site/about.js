@@ -14,14 +14,20 @@ export function loadAbout() {
   box.setAttribute('aria-labelledby', 'about-title');
   box.innerHTML = '<div class="title" id="about-title"></div><img alt="" width="320" height="240">'
     + '<button type="button">OK</button>';
+  // Esc closes it as its OK does.
   box.querySelector('button').addEventListener('click', closeAbout);
-  // Esc closes the version box as its OK does; the splash goes only when start-up takes it away.
-  box.addEventListener('cancel', (e) => {
-    if (box.querySelector('button').hidden) e.preventDefault();
-  });
   document.body.append(box);
   return box;
 }
+
+// The learner's first key or tap takes the splash away at once and goes on to the program, so nothing
+// typed while it lingers is lost.
+function closeSplash() {
+  if (!splashUntil) return;
+  splashUntil = 0;
+  box.close();
+}
+for (const type of ['keydown', 'pointerdown']) addEventListener(type, closeSplash, { capture: true });
 
 // Start-up goes on at once: the splash stays up by itself (see closeAbout) and shows the figure beside it.
 export function showAbout(picture, withOkButton, title) {
@@ -34,11 +40,13 @@ export function showAbout(picture, withOkButton, title) {
   if (withOkButton) about.querySelector('button').focus();
 }
 
+// The splash lingers for the rest of its time; a version box shown meanwhile is not closed by that.
 export function closeAbout() {
   const left = splashUntil - performance.now();
   if (left > 0) {
-    setTimeout(closeAbout, left);
-  } else if (box?.open) {
-    box.close();
+    setTimeout(closeSplash, left);
+  } else {
+    splashUntil = 0;
+    if (box?.open) box.close();
   }
 }
