@@ -133,6 +133,9 @@ try {
 
   await check('in a browser window smaller than it, the window scales down and a drag turns the figure', async () => {
     await page.send('Emulation.setDeviceMetricsOverride', { width: 800, height: 600, deviceScaleFactor: 1, mobile: false });
+    // The window centres itself again on the resize event, before any click may aim at it.
+    await page.waitFor(`innerWidth === 800 && document.getElementById('window').getBoundingClientRect().left === 80`,
+      'the window centred in the smaller browser window');
     await chooseSize(page, 'mnuExpansion2');
     await page.waitFor(`document.getElementById('figure').width === 872`, 'the largest layout');
     const box = await page.evaluate(`(() => { const w = document.getElementById('window').getBoundingClientRect();
