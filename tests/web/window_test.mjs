@@ -23,6 +23,12 @@ const whitePixels = (page, name) => page.evaluate(`(() => { const c = ${named(na
   const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data; let n = 0;
   for (let i = 0; i < d.length; i += 4) if (d[i] === 255 && d[i + 1] === 255 && d[i + 2] === 255) ++n;
   return n; })()`);
+// How wide the figure's lines spread on the figure canvas.
+const FIGURE_WIDTH = `(() => { const c = document.getElementById('figure');
+  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data; let left = c.width, right = -1;
+  for (let i = 0; i < d.length; i += 4) if (d[i] === 255 && d[i + 1] === 255 && d[i + 2] === 255) {
+    const x = (i / 4) % c.width; left = Math.min(left, x); right = Math.max(right, x); }
+  return right - left; })()`;
 const picture = (page) => page.evaluate(`document.getElementById('figure').toDataURL()`);
 const shot = async (page, name) => {
   if (process.env.NUBORO_SHOTS) writeFileSync(join(process.env.NUBORO_SHOTS, `${name}.png`), await page.screenshot());
@@ -35,6 +41,7 @@ const SIZES = [
   { item: 'mnuExpansion2', client: [1024, 738], figure: [2, 40, 872, 676], panel: [874, 40, 150, 370] },
   { item: 'mnuNormalSize', client: [640, 450], figure: [2, 40, 488, 388], panel: [490, 40, 150, 370] },
 ];
+const HANDS_TEXT = '図をドラッグすると回りますよ。ホイールか２本の指で大きさが変わります。';
 const BUTTONS = { 'command1(0)': [30, 12, 90, 40], 'command1(5)': [75, 127, 45, 30], 'command1(11)': [30, 307, 90, 50] };
 // The three views at the normal size: the live figure in the top-right quarter.
 const VIEWS = {
@@ -111,6 +118,11 @@ try {
     await page.waitFor(`document.getElementById('message-box').open`, 'the load command by its letter');
     await page.click('#message-box button[data-answer="3"]');
     await page.waitFor(`!document.getElementById('message-box').open`, 'the answer');
+    // Its shortcut runs it as well.
+    await page.press('Ctrl+L');
+    await page.waitFor(`document.getElementById('message-box').open`, 'the load command by Ctrl+L');
+    await page.click('#message-box button[data-answer="3"]');
+    await page.waitFor(`!document.getElementById('message-box').open`, 'the second answer');
     assert.equal(await page.evaluate(`document.querySelectorAll('#menubar .menu:not([hidden])').length`), 0);
     // Keys the core knows still reach it with the menus closed.
     await page.press('F6');
@@ -129,6 +141,27 @@ try {
     await page.press('F7');
     await page.waitFor(`document.getElementById('figure').width === 488`, 'the full canvas again');
     assert.equal(await page.evaluate(`${named('picFrontView')}.hidden`), true);
+  });
+
+  await check('three notches of the wheel and a two-finger pinch zoom the figure without turning it', async () => {
+    const GESTURES = {
+      wheel: async ({ x, y }) => {
+        for (let i = 0; i < 3; ++i) await page.send('Input.dispatchMouseEvent', { type: 'mouseWheel', x, y, deltaX: 0, deltaY: -100 });
+      },
+      pinch: async ({ x, y }) => {
+        await page.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: x - 50, y, id: 1 }, { x: x + 50, y, id: 2 }] });
+        for (const d of [100, 150, 200]) {
+          await page.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x: x - d, y, id: 1 }, { x: x + d, y, id: 2 }] });
+        }
+        await page.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+      },
+    };
+    for (const [what, gesture] of Object.entries(GESTURES)) {
+      const before = await page.evaluate(FIGURE_WIDTH);
+      await gesture(await page.centre('#figure'));
+      await page.waitFor(`${FIGURE_WIDTH} > ${before} * 1.25`, `the figure larger by the ${what}`);
+    }
+    assert.notEqual(await page.evaluate(text('explanation')), HANDS_TEXT);
   });
 
   await check('in a browser window smaller than it, the window scales down and a drag turns the figure', async () => {
@@ -152,7 +185,7 @@ try {
       await page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: x + (to.x - x) * i / 8, y: y + (to.y - y) * i / 8, button: 'left', buttons: 1 });
     }
     await page.send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...to, button: 'left', buttons: 0, clickCount: 1 });
-    await page.waitFor(`${text('explanation')} === '図をドラッグすると回りますよ。ホイールか２本の指で大きさが変わります。'`, 'the drag explained');
+    await page.waitFor(`${text('explanation')} === '${HANDS_TEXT}'`, 'the drag explained');
     await page.waitFor(`${text('angle')} === '正面図'`, 'the front view by hand');
   });
 } catch (e) {
