@@ -37,10 +37,25 @@ export class MenuBar {
     this.shortcuts = new Map();  // "Ctrl+L" -> item
     this.building = [];  // the menu at each level while the rows come in
     this.swallowClick = false;
-    window.addEventListener('keydown', (e) => this.#key(e), true);
+    this.barIndex = -1;  // Alt pressed alone: the top-level menu highlighted with none open
+    this.altAlone = false;
+    window.addEventListener('keydown', (e) => {
+      this.altAlone = e.key === 'Alt' && !e.ctrlKey && !e.metaKey && !e.shiftKey;
+      this.#key(e);
+    }, true);
+    // Alt pressed and let go alone hands the keys to the menu bar, or takes them back from it.
+    window.addEventListener('keyup', (e) => {
+      if (e.key !== 'Alt' || !this.altAlone) return;
+      this.altAlone = false;
+      if (dialogOpen()) return;
+      if (this.levels.length || this.barIndex >= 0) this.close();
+      else this.#highlightTop(0);
+      e.preventDefault();
+    }, true);
     // A press outside an open menu closes it and does nothing else, as on the desktop.
     window.addEventListener('pointerdown', (e) => {
       this.swallowClick = false;
+      if (this.barIndex >= 0 && !this.bar.contains(e.target)) this.close();
       if (!this.levels.length || this.bar.contains(e.target)) return;
       this.close();
       this.swallowClick = true;
@@ -122,6 +137,7 @@ export class MenuBar {
   }
 
   close() {
+    this.barIndex = -1;
     for (const menu of this.levels) menu.hidden = true;
     for (const { button } of this.tops) button.classList.remove('open');
     this.bar.querySelectorAll('.active').forEach((b) => b.classList.remove('active'));
@@ -146,6 +162,12 @@ export class MenuBar {
 
   #activate(menu, item) {
     for (const b of this.#items(menu)) b.classList.toggle('active', b === item);
+  }
+
+  #highlightTop(index) {
+    this.close();
+    this.barIndex = (index + this.tops.length) % this.tops.length;
+    this.tops[this.barIndex].button.classList.add('open');
   }
 
   #openTop(index, byKeyboard) {
@@ -204,6 +226,11 @@ export class MenuBar {
       this.#openTop(index, true);
       return;
     }
+    if (this.barIndex >= 0 && !this.levels.length) {
+      this.#swallow(event);
+      this.#barKey(event, letter);
+      return;
+    }
     if (!this.levels.length) {
       const item = ctrl && !event.altKey && !event.shiftKey && this.shortcuts.get(`Ctrl+${letter}`);
       if (!item) return;
@@ -243,6 +270,24 @@ export class MenuBar {
         return;
       default:
         if (letter) this.#choose(items.find((b) => b.dataset.letter === letter));
+    }
+  }
+
+  #barKey(event, letter) {
+    switch (event.key) {
+      case 'Escape': this.close(); return;
+      case 'ArrowLeft': this.#highlightTop(this.barIndex - 1); return;
+      case 'ArrowRight': this.#highlightTop(this.barIndex + 1); return;
+      case 'ArrowDown':
+      case 'ArrowUp':
+      case 'Enter':
+      case ' ':
+        this.#openTop(this.barIndex, true);
+        return;
+      default: {
+        const index = this.tops.findIndex((t) => t.letter === letter);
+        if (index >= 0) this.#openTop(index, true);
+      }
     }
   }
 
