@@ -1,5 +1,6 @@
 // The figure canvas by hand: a drag (mouse, pen or one finger), the wheel and a two-finger pinch reach the
 // core's gesture logic through the page's queue, in the canvas's own pixels however the window is scaled.
+// In the order of page::HandEvent.
 const PRESS = 0, MOVE = 1, RELEASE = 2, WHEEL = 3, PINCH = 4, PINCH_END = 5;
 
 export function attachHands(canvas, enter) {

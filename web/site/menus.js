@@ -2,7 +2,8 @@
 // arrows, Enter and Escape as on the desktop, and the items' Ctrl shortcuts. Every other key goes to the core.
 import { dialogOpen } from './dialog.js';
 
-const TOP = 0, ITEM = 1, SUBMENU = 2, SEPARATOR = 3;
+// ControlKind.
+const TOP = 0, SUBMENU = 2, SEPARATOR = 3;
 
 // "読込み(&L)" as its text with the access letter underlined, and the letter itself ("&&" is a plain "&").
 function caption(text) {

@@ -4,6 +4,7 @@
 import { MenuBar } from './menus.js';
 import { attachHands } from './hands.js';
 
+// ControlKind: 0 to 3 are the menus' rows.
 const KIND = { TOOLBAR_KEY: 4, PICTURE_BUTTON: 5, CANVAS: 6 };
 const TOOLBAR_POSITIONS = 19;
 // Screen readers name the canvases by what they show.
