@@ -34,19 +34,19 @@ const shot = async (page, name) => {
   if (process.env.NUBORO_SHOTS) writeFileSync(join(process.env.NUBORO_SHOTS, `${name}.png`), await page.screenshot());
 };
 
-// A 38-pixel toolbar and a 22-pixel status bar: the canvas starts 40 pixels down and leaves 62 of the height;
-// the panel is 370 high, so the picture buttons start 12 down (12.5 rounded to even).
+// The desktop's bars, a 47-pixel toolbar and a 25-pixel status bar: the canvas starts 49 pixels down and
+// leaves 74 of the height; the panel is 370 high, so the picture buttons start 12 down (12.5 rounded to even).
 const SIZES = [
-  { item: 'mnuExpansion1', client: [800, 570], figure: [2, 40, 648, 508], panel: [650, 40, 150, 370] },
-  { item: 'mnuExpansion2', client: [1024, 738], figure: [2, 40, 872, 676], panel: [874, 40, 150, 370] },
-  { item: 'mnuNormalSize', client: [640, 450], figure: [2, 40, 488, 388], panel: [490, 40, 150, 370] },
+  { item: 'mnuExpansion1', client: [800, 570], figure: [2, 49, 648, 496], panel: [650, 49, 150, 370] },
+  { item: 'mnuExpansion2', client: [1024, 738], figure: [2, 49, 872, 664], panel: [874, 49, 150, 370] },
+  { item: 'mnuNormalSize', client: [640, 450], figure: [2, 49, 488, 376], panel: [490, 49, 150, 370] },
 ];
 const HANDS_TEXT = '図をドラッグすると回りますよ。ホイールか２本の指で大きさが変わります。';
 const BUTTONS = { 'command1(0)': [30, 12, 90, 40], 'command1(5)': [75, 127, 45, 30], 'command1(11)': [30, 307, 90, 50] };
 // The three views at the normal size: the live figure in the top-right quarter.
 const VIEWS = {
-  picTopVIew: [2, 40, 244, 194], picFrontView: [2, 234, 244, 194], picSideView: [246, 234, 244, 194],
-  picFigBox: [246, 40, 244, 194],
+  picTopVIew: [2, 49, 244, 188], picFrontView: [2, 237, 244, 188], picSideView: [246, 237, 244, 188],
+  picFigBox: [246, 49, 244, 188],
 };
 
 async function chooseSize(page, item) {

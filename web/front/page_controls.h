@@ -36,9 +36,9 @@ class PageControls : public Controls {
   void FocusFigureBox() override;
   void SetWaitCursor(bool on) override;
 
-  // 32-pixel icons on 36-pixel buttons; one line of the UI font in a sunken panel.
-  static constexpr int kToolbarHeight = 38;
-  static constexpr int kStatusBarHeight = 22;
+  // The desktop's bars, so that the figure box has the same size, and the figure the same pixels.
+  static constexpr int kToolbarHeight = 47;
+  static constexpr int kStatusBarHeight = 25;
 
  private:
   static std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
