@@ -20,17 +20,19 @@ export function loadAbout() {
   return box;
 }
 
-// The learner's first key or tap takes the splash away at once and goes on to the program, so nothing
-// typed while it lingers is lost.
-function closeSplash() {
-  if (!splashUntil) return;
-  splashUntil = 0;
-  box.close();
+// Once start-up is done the splash lingers for the rest of its time as a picture only, over the window
+// but in nobody's way: the program has every key and click, and the first of them takes it away.
+let lingering = null;
+
+function endSplash() {
+  lingering?.remove();
+  lingering = null;
 }
-for (const type of ['keydown', 'pointerdown']) addEventListener(type, closeSplash, { capture: true });
+for (const type of ['keydown', 'pointerdown']) addEventListener(type, endSplash, { capture: true });
 
 // Start-up goes on at once: the splash stays up by itself (see closeAbout) and shows the figure beside it.
 export function showAbout(picture, withOkButton, title) {
+  endSplash();
   const about = loadAbout();
   about.querySelector('.title').textContent = title;
   about.querySelector('img').src = new URL(picture, document.baseURI).href;
@@ -40,13 +42,18 @@ export function showAbout(picture, withOkButton, title) {
   if (withOkButton) about.querySelector('button').focus();
 }
 
-// The splash lingers for the rest of its time; a version box shown meanwhile is not closed by that.
 export function closeAbout() {
   const left = splashUntil - performance.now();
+  splashUntil = 0;
+  if (!box?.open) return;
   if (left > 0) {
-    setTimeout(closeSplash, left);
-  } else {
-    splashUntil = 0;
-    if (box?.open) box.close();
+    lingering = document.createElement('div');
+    lingering.id = 'splash';
+    lingering.setAttribute('aria-hidden', 'true');
+    lingering.innerHTML = box.innerHTML;
+    lingering.querySelector('[id]')?.removeAttribute('id');
+    document.body.append(lingering);
+    setTimeout(endSplash, left);
   }
+  box.close();
 }
