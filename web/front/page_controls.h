@@ -9,7 +9,8 @@
 
 class PageControls : public Controls {
  public:
-  explicit PageControls(PageCanvas& canvas) : canvas_(canvas) {}
+  // Every control starts enabled, as a window's widgets do; the core disables what it must.
+  explicit PageControls(PageCanvas& canvas) : canvas_(canvas) { enabled_.fill(true); }
   void LoadMainWindow() override {}
   void ShowMainWindow() override {}
   void SetEnabled(Control c, bool on) override;

@@ -48,12 +48,22 @@ EM_ASYNC_JS(int, js_open_file, (const char16_t* extension, int extension_length,
   HEAP32[bytes_length >> 2] = chosen.bytes.length;
   return 0;
 });
-EM_ASYNC_JS(int, js_save_file, (const char16_t* name, int name_length, const char16_t* description,
-                                int description_length, const char* bytes, int bytes_length), {
+EM_ASYNC_JS(int, js_choose_save_file, (const char16_t* name, int name_length, const char16_t* description,
+                                       int description_length, char16_t** chosen, int* chosen_length), {
+  const target = await Module.page.chooseSaveFile(UTF16ToString(name, name_length * 2),
+                                                  UTF16ToString(description, description_length * 2));
+  if (target.result !== 0) return target.result;
+  const bytes = target.name.length * 2 + 2;
+  const out = _malloc(bytes);
+  stringToUTF16(target.name, out, bytes);
+  HEAP32[chosen >> 2] = out;
+  HEAP32[chosen_length >> 2] = target.name.length;
+  return 0;
+});
+EM_ASYNC_JS(int, js_write_file, (const char16_t* name, int name_length, const char* bytes, int bytes_length), {
   // A copy: the memory may grow while the write waits.
   const data = HEAPU8.slice(bytes, bytes + bytes_length);
-  return await Module.page.saveFile(UTF16ToString(name, name_length * 2),
-                                    UTF16ToString(description, description_length * 2), data);
+  return await Module.page.writeFile(UTF16ToString(name, name_length * 2), data);
 });
 EM_ASYNC_JS(void, js_next_frame, (), { await new Promise(requestAnimationFrame); });
 EM_JS(void, js_start_timer, (int id, int interval), { Module.page.startTimer(id, interval); });
@@ -130,9 +140,22 @@ OpenedFile OpenFile(std::u16string_view extension, std::u16string_view descripti
   return opened;
 }
 
-FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view description, std::string_view bytes) {
-  return static_cast<FileResult>(js_save_file(suggested_name.data(), Length(suggested_name), description.data(),
-                                              Length(description), bytes.data(), static_cast<int>(bytes.size())));
+SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view description) {
+  char16_t* name = nullptr;
+  int name_length = 0;
+  SaveTarget target;
+  target.result = static_cast<FileResult>(js_choose_save_file(suggested_name.data(), Length(suggested_name),
+                                                              description.data(), Length(description), &name,
+                                                              &name_length));
+  if (target.result != FileResult::Done) return target;
+  target.name.assign(name, static_cast<size_t>(name_length));
+  std::free(name);
+  return target;
+}
+
+FileResult WriteFile(std::u16string_view name, std::string_view bytes) {
+  return static_cast<FileResult>(
+      js_write_file(name.data(), Length(name), bytes.data(), static_cast<int>(bytes.size())));
 }
 
 void NextFrame() { js_next_frame(); }
@@ -163,5 +186,8 @@ EMSCRIPTEN_KEEPALIVE void page_control(int id) {
 }
 EMSCRIPTEN_KEEPALIVE void page_timer(int id) {
   if (page::Connected().timer) page::Connected().timer(id);
+}
+EMSCRIPTEN_KEEPALIVE void page_drop() {
+  if (page::Connected().drop) page::Connected().drop();
 }
 }

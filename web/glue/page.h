@@ -68,10 +68,16 @@ struct OpenedFile {
 };
 // `extension` is ".nbo" and the like; `description` names the kind in the picker.
 OpenedFile OpenFile(std::u16string_view extension, std::u16string_view description);
-// Writes the whole of `bytes` and only then commits the file (the picker's writable is closed last); a
-// browser without the picker downloads them instead. Done only when the bytes are all out.
-FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view description,
-                    std::string_view bytes);
+// Where to save: the picker's file is kept for WriteFile and its name comes back; a browser without the
+// picker asks for a name, and WriteFile downloads.
+struct SaveTarget {
+  FileResult result = FileResult::Cancelled;
+  std::u16string name;
+};
+SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view description);
+// Writes the whole of `bytes` to the kept file and only then commits it (the writable is closed last), or
+// downloads them as `name`. Done only when the bytes are all out.
+FileResult WriteFile(std::u16string_view name, std::string_view bytes);
 
 // Waits for the display's next frame (requestAnimationFrame): glides are paced by it.
 void NextFrame();
@@ -94,6 +100,8 @@ struct Entries {
   // An element of the page marked data-control="id" was clicked or tapped.
   std::function<void(int id)> control;
   std::function<void(int id)> timer;
+  // A file was dropped on the page; the next open dialog answers with it.
+  std::function<void()> drop;
 };
 // Call from main(): the page starts the front-end through `start` once the module is loaded.
 void Connect(Entries entries);
