@@ -222,11 +222,13 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
     await page.evaluate(`navigator.storage.getDirectory().then((d) => d.getFileHandle('huge.nbo', { create: true }))
       .then((h) => h.createWritable()).then(async (w) => { await w.write(new Uint8Array(17 << 20)); await w.close(); })`);
 
+    const sample = await picture(page);
     await page.evaluate(`pickers.open = 'lesson1.nbo'`);
     await page.click('#test-load');
     await page.waitFor(`${TITLE_NOW} === '${TITLE}  [ lesson1.nbo ]'`, 'the loaded figure\'s name in the title');
     assert.equal(await page.evaluate(text('explanation')), 'lesson1.nbo');
     const loaded = await picture(page);
+    assert.notEqual(loaded, sample);
     await shot(page, 'loaded.png');
 
     await page.evaluate(`pickers.save = 'saved.nbo'`);

@@ -51,7 +51,6 @@ MessageAnswer PageDialogs::ShowMessage(const Message& m) {
 // the core to read. The picker starts in the kept data folder by itself.
 std::optional<std::u16string> PageDialogs::RunOpenDialog(const std::u16string&,
                                                          const std::vector<std::u16string>& filters) {
-  files_.ForgetChosen();
   const Kind kind = FirstKind(filters);
   page::OpenedFile opened = page::OpenFile(kind.extension, kind.description);
   if (opened.result != page::FileResult::Done) return std::nullopt;

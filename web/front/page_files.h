@@ -10,7 +10,7 @@
 
 class SiteFiles : public Files {
  public:
-  // A file chosen in the open dialog is read from the bytes kept here, any other from the site.
+  // The file chosen in the open dialog is read from the bytes kept here, any other from the site.
   FileStatus ReadAll(const std::u16string& path, std::size_t maxBytes, std::string& bytes) override;
   // Writes to the file last chosen in the save dialog, or downloads the bytes under the path's name.
   FileStatus ReplaceAll(const std::u16string& path, std::string_view bytes) override;
@@ -18,11 +18,10 @@ class SiteFiles : public Files {
   bool IsWritableFolder(const std::u16string&) const override { return false; }
   std::u16string AbsolutePath(const std::u16string& path) const override { return path; }
 
-  // Only the last choice is kept: the core reads it at once, and a figure file is small.
+  // The core reads the chosen file at once, and only once.
   void KeepChosen(std::u16string path, std::string bytes) {
     chosen_.emplace(std::move(path), std::move(bytes));
   }
-  void ForgetChosen() { chosen_.reset(); }
 
  private:
   std::optional<std::pair<std::u16string, std::string>> chosen_;
