@@ -24,7 +24,8 @@ deps:
 
 # The browser front-end: one folder of static files, $(WEB_BUILD)/site.
 web: web-deps
-	$(EMENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(EMENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DNUBORO_CANVAS_STATES=$(abspath $(BUILD))/canvas-states
 	$(EMENV) cmake --build $(WEB_BUILD) -j$(JOBS)
 
 web-run: web

@@ -23,8 +23,9 @@ class PageControls : public Controls {
   void SetClientSize(const Size&) override {}
   void CentreOnScreen() override {}
   Size ScreenSize() const override { return {1024, 768}; }
-  int ToolbarHeight() const override { return 28; }
-  int StatusBarHeight() const override { return 20; }
+  // The desktop's bars, so that the figure box has the same size, and the figure the same pixels.
+  int ToolbarHeight() const override { return 47; }
+  int StatusBarHeight() const override { return 25; }
   std::u16string Title() const override { return title_; }
   void SetTitle(const std::u16string& title) override;
   void SetExplanationText(const std::u16string& text) override;
