@@ -30,7 +30,10 @@ const PICKERS = `
   window.showOpenFilePicker = async (options) => {
     pickers.options.push(options);
     if (!pickers.open) throw none();
-    return [await (await folder()).getFileHandle(pickers.open)];
+    const handle = await (await folder()).getFileHandle(pickers.open);
+    // A file removed between the choice and the reading.
+    if (pickers.open.startsWith('gone')) await (await folder()).removeEntry(pickers.open);
+    return [handle];
   };
   window.showSaveFilePicker = async (options) => {
     pickers.options.push(options);
@@ -217,7 +220,7 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
     const tooMany = Buffer.from('200 200 100 651\r\n0 0 0 10 0 0\r\n');
     const binary = Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 0x0d]);
     const files = { 'lesson1.nbo': figureBytes, 'kept.nbo': Buffer.from('old'), 'note.nbo': Buffer.from('hello\r\n'),
-      'cut.nbo': truncated, 'many.nbo': tooMany, 'picture.nbo': binary };
+      'cut.nbo': truncated, 'many.nbo': tooMany, 'picture.nbo': binary, 'gone.nbo': figureBytes };
     for (const [name, bytes] of Object.entries(files)) await page.evaluate(`writePrivate('${name}', '${base64(bytes)}')`);
     await page.evaluate(`navigator.storage.getDirectory().then((d) => d.getFileHandle('huge.nbo', { create: true }))
       .then((h) => h.createWritable()).then(async (w) => { await w.write(new Uint8Array(17 << 20)); await w.close(); })`);
@@ -244,6 +247,7 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
       ['many.nbo', `${failed('many.nbo')}線の数 651 は扱えません（0 から 650 まで）。`],
       ['picture.nbo', `${failed('picture.nbo')}数値として読めない項目があります（1 番目の項目「\ufffdNG」）。`],
       ['huge.nbo', '図形ファイル「huge.nbo」は大きすぎて読めません。'],
+      ['gone.nbo', '図形ファイル「gone.nbo」を開けません。'],
     ];
     for (const [name, expected] of cases) {
       await page.evaluate(`pickers.open = '${name}'`);

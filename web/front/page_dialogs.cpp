@@ -53,9 +53,11 @@ std::optional<std::u16string> PageDialogs::RunOpenDialog(const std::u16string&,
                                                          const std::vector<std::u16string>& filters) {
   const Kind kind = FirstKind(filters);
   page::OpenedFile opened = page::OpenFile(kind.extension, kind.description);
-  if (opened.result != page::FileResult::Done) return std::nullopt;
+  if (opened.result == page::FileResult::Cancelled || opened.file.name.empty()) return std::nullopt;
   file_name_ = opened.file.name;
-  files_.KeepChosen(file_name_, std::move(opened.file.bytes));
+  std::optional<std::string> bytes;
+  if (opened.result == page::FileResult::Done) bytes = std::move(opened.file.bytes);
+  files_.KeepChosen(file_name_, std::move(bytes));
   return file_name_;
 }
 

@@ -29,10 +29,12 @@ EM_ASYNC_JS(char*, js_fetch, (const char16_t* path, int length, int max_bytes, i
 FileStatus SiteFiles::ReadAll(const std::u16string& path, std::size_t maxBytes, std::string& bytes) {
   if (chosen_ && chosen_->first == path) {
     // A large file should not stay in memory beside the figure read from it.
-    const bool fits = chosen_->second.size() <= maxBytes;
-    if (fits) bytes = std::move(chosen_->second);
+    std::optional<std::string> kept = std::move(chosen_->second);
     chosen_.reset();
-    return fits ? FileStatus::Ok : FileStatus::TooLarge;
+    if (!kept) return FileStatus::CannotOpen;
+    if (kept->size() > maxBytes) return FileStatus::TooLarge;
+    bytes = std::move(*kept);
+    return FileStatus::Ok;
   }
   int length = 0;
   const int bound = maxBytes > 0x7fffffff ? 0x7fffffff : static_cast<int>(maxBytes);

@@ -18,11 +18,11 @@ class SiteFiles : public Files {
   bool IsWritableFolder(const std::u16string&) const override { return false; }
   std::u16string AbsolutePath(const std::u16string& path) const override { return path; }
 
-  // The core reads the chosen file at once, and only once.
-  void KeepChosen(std::u16string path, std::string bytes) {
+  // The core reads the chosen file at once, and only once. Without bytes it could not be read.
+  void KeepChosen(std::u16string path, std::optional<std::string> bytes) {
     chosen_.emplace(std::move(path), std::move(bytes));
   }
 
  private:
-  std::optional<std::pair<std::u16string, std::string>> chosen_;
+  std::optional<std::pair<std::u16string, std::optional<std::string>>> chosen_;
 };

@@ -36,17 +36,19 @@ EM_ASYNC_JS(int, js_open_file, (const char16_t* extension, int extension_length,
                                 int* bytes_length), {
   const chosen = await Module.page.openFile(UTF16ToString(extension, extension_length * 2),
                                             UTF16ToString(description, description_length * 2));
-  if (chosen.result !== 0) return chosen.result;
+  // A file chosen but not read comes back by name, so the learner can be told which.
+  if (chosen.name === undefined) return chosen.result;
   const nameBytes = chosen.name.length * 2 + 2;
   const namePointer = _malloc(nameBytes);
   stringToUTF16(chosen.name, namePointer, nameBytes);
-  const dataPointer = _malloc(Math.max(chosen.bytes.length, 1));
-  HEAPU8.set(chosen.bytes, dataPointer);
+  const data = chosen.bytes ?? new Uint8Array();
+  const dataPointer = _malloc(Math.max(data.length, 1));
+  HEAPU8.set(data, dataPointer);
   HEAP32[name >> 2] = namePointer;
   HEAP32[name_length >> 2] = chosen.name.length;
   HEAP32[bytes >> 2] = dataPointer;
-  HEAP32[bytes_length >> 2] = chosen.bytes.length;
-  return 0;
+  HEAP32[bytes_length >> 2] = data.length;
+  return chosen.result;
 });
 EM_ASYNC_JS(int, js_choose_save_file, (const char16_t* name, int name_length, const char16_t* description,
                                        int description_length, char16_t** chosen, int* chosen_length), {
@@ -132,7 +134,7 @@ OpenedFile OpenFile(std::u16string_view extension, std::u16string_view descripti
   opened.result = static_cast<FileResult>(js_open_file(extension.data(), Length(extension), description.data(),
                                                        Length(description), &name, &name_length, &bytes,
                                                        &bytes_length));
-  if (opened.result != FileResult::Done) return opened;
+  if (!name) return opened;
   opened.file.name.assign(name, static_cast<size_t>(name_length));
   opened.file.bytes.assign(bytes, static_cast<size_t>(bytes_length));
   std::free(name);

@@ -62,11 +62,13 @@ struct ChosenFile {
   std::string bytes;
 };
 enum class FileResult { Done, Cancelled, Failed };
+// Failed with a name: that file was chosen but could not be read.
 struct OpenedFile {
   FileResult result = FileResult::Cancelled;
   ChosenFile file;
 };
-// `extension` is ".nbo" and the like; `description` names the kind in the picker.
+// `extension` is ".nbo" and the like; `description` names the kind in the picker. A file dropped on the
+// page answers the next call instead. Of a huge file only the first 32 MiB come, still too many for a figure.
 OpenedFile OpenFile(std::u16string_view extension, std::u16string_view description);
 // Where to save: the picker's file is kept for WriteFile and its name comes back; a browser without the
 // picker asks for a name, and WriteFile downloads.

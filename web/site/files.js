@@ -35,7 +35,7 @@ async function read(file) {
   try {
     return { result: DONE, name: file.name, bytes: new Uint8Array(await file.slice(0, READ_LIMIT).arrayBuffer()) };
   } catch {
-    return { result: FAILED };
+    return { result: FAILED, name: file.name };
   }
 }
 
@@ -75,25 +75,28 @@ export async function openFile(extension, description) {
     return read(file);
   }
   if (!window.showOpenFilePicker) return upload(extension);
+  let handle;
   try {
     const options = { ...pickerOptions(extension, description), ...(await startIn()) };
-    const [handle] = await withGesture(() => window.showOpenFilePicker(options));
-    return read(await handle.getFile());
+    [handle] = await withGesture(() => window.showOpenFilePicker(options));
   } catch (e) {
     return { result: e.name === 'AbortError' ? CANCELLED : FAILED };
   }
+  try {
+    return read(await handle.getFile());
+  } catch {
+    return { result: FAILED, name: handle.name };
+  }
 }
 
-// Drops are taken only when no dialog is up, as keys are; `open` starts the load through the page's queue.
+// A file dropped while no dialog is up opens through `open`, the page's queue. Nothing dropped may make
+// the browser leave the page for it: the figure would be lost.
 export function takeDrops(open) {
-  document.addEventListener('dragover', (e) => {
-    if (e.dataTransfer.types.includes('Files')) e.preventDefault();
-  });
+  document.addEventListener('dragover', (e) => e.preventDefault());
   document.addEventListener('drop', (e) => {
-    const file = e.dataTransfer.files[0];
-    if (!file) return;
     e.preventDefault();
-    if (dialogOpen()) return;
+    const file = e.dataTransfer.files[0];
+    if (!file || dialogOpen()) return;
     dropped = file;
     open();
   });
