@@ -62,7 +62,8 @@ EM_ASYNC_JS(int, js_choose_save_file, (const char16_t* name, int name_length, co
   HEAP32[chosen_length >> 2] = target.name.length;
   return 0;
 });
-EM_ASYNC_JS(int, js_write_file, (const char16_t* name, int name_length, const char* bytes, int bytes_length), {
+EM_ASYNC_JS(int, js_write_file, (const char16_t* name, int name_length, const char* bytes,
+                                 int bytes_length), {
   // A copy: the memory may grow while the write waits.
   const data = HEAPU8.slice(bytes, bytes + bytes_length);
   return await Module.page.writeFile(UTF16ToString(name, name_length * 2), data);

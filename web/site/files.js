@@ -33,7 +33,8 @@ async function withGesture(open) {
 
 async function read(file) {
   try {
-    return { result: DONE, name: file.name, bytes: new Uint8Array(await file.slice(0, READ_LIMIT).arrayBuffer()) };
+    const bytes = new Uint8Array(await file.slice(0, READ_LIMIT).arrayBuffer());
+    return { result: DONE, name: file.name, bytes };
   } catch {
     return { result: FAILED, name: file.name };
   }

@@ -60,7 +60,7 @@ export async function dataPathDialog(current) {
   let picked = null;
   form.pick.onclick = async () => {
     try {
-      picked = await window.showDirectoryPicker({ id: 'figures', mode: 'readwrite', startIn: await keptFolder() });
+      picked = await window.showDirectoryPicker({ id: 'figures', startIn: await keptFolder() });
       form.picked.value = picked.name;
     } catch {
       // A closed picker leaves the pick as it was.
