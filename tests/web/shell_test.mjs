@@ -66,8 +66,8 @@ const PREVENTED = `
   window.prevented = [];
   window.addEventListener('keydown', (e) => prevented.push(e.code + ':' + e.defaultPrevented));`;
 const REFUSED_STORAGE = "Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); };";
-// The commands without keys, as buttons of their own: the menus are not what these checks are about.
-const COMMANDS = { load: 1, save: 2, newFigure: 7, otherOptions: 27, dataPath: 37 };
+// The menu commands without keys, as buttons of their own: the menus are not what these checks are about.
+const COMMANDS = { newFigure: 7, otherOptions: 27, dataPath: 37 };
 const BUTTONS = `addEventListener('DOMContentLoaded', () => {
   for (const [name, id] of Object.entries(${JSON.stringify(COMMANDS)})) {
     const b = document.createElement('button');
@@ -227,7 +227,7 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
 
     const sample = await picture(page);
     await page.evaluate(`pickers.open = 'lesson1.nbo'`);
-    await page.click('#test-load');
+    await page.press('Ctrl+L');
     await page.waitFor(`${TITLE_NOW} === '${TITLE}  [ lesson1.nbo ]'`, 'the loaded figure\'s name in the title');
     assert.equal(await page.evaluate(text('explanation')), 'lesson1.nbo');
     const loaded = await picture(page);
@@ -235,7 +235,7 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
     await shot(page, 'loaded.png');
 
     await page.evaluate(`pickers.save = 'saved.nbo'`);
-    await page.click('#test-save');
+    await page.press('Ctrl+S');
     await page.waitFor(`readPrivate('saved.nbo').then((b) => b === '${base64(figureBytes)}').catch(() => false)`,
       'the saved bytes, equal to the desktop\'s');
     assert.equal(await page.evaluate(`pickers.options.at(-1).suggestedName`), 'lesson1.nbo');
@@ -251,7 +251,7 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
     ];
     for (const [name, expected] of cases) {
       await page.evaluate(`pickers.open = '${name}'`);
-      await page.click('#test-load');
+      await page.press('Ctrl+L');
       assert.deepEqual(await box(page, `the error for ${name}`), ['エラー', expected], name);
       await answer(page, OK);
       assert.equal(await page.evaluate(TITLE_NOW), `${TITLE}  [ lesson1.nbo ]`, name);
@@ -260,8 +260,8 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
 
     // Cancelled pickers: no file read or written, no box, the figure as it was.
     await page.evaluate(`pickers.open = null; pickers.save = null; pickers.options = []`);
-    await page.click('#test-load');
-    await page.click('#test-save');
+    await page.press('Ctrl+L');
+    await page.press('Ctrl+S');
     await settle(page);
     assert.equal(await page.evaluate('pickers.options.length'), 2);
     assert.equal(await page.evaluate(`!!document.querySelector('${BOX}')`), false);
@@ -270,7 +270,7 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
     // A write that fails says so and leaves the old file whole; the figure still counts as unsaved.
     await drawLine(page);
     await page.evaluate(`pickers.save = 'kept.nbo'; pickers.failWrite = true`);
-    await page.click('#test-save');
+    await page.press('Ctrl+S');
     assert.deepEqual(await box(page, 'the failed save'),
       ['エラー', '図形を保存できませんでした。\n図形ファイル「kept.nbo」を書き込めません。']);
     await answer(page, OK);
@@ -289,7 +289,7 @@ section('without pickers: an upload in, a named download out, a cancelled one ch
     try {
       await page.send('Page.setInterceptFileChooserDialog', { enabled: true });
       const chooser = page.event('Page.fileChooserOpened');
-      await page.click('#test-load');
+      await page.press('Ctrl+L');
       const { backendNodeId } = await within(chooser, 'the upload chooser');
       await page.send('DOM.setFileInputFiles', { files: [figure], backendNodeId });
       await page.waitFor(`${TITLE_NOW} === '${TITLE}  [ lesson1.nbo ]'`, 'the uploaded figure');
@@ -298,13 +298,13 @@ section('without pickers: an upload in, a named download out, a cancelled one ch
         behavior: 'allowAndName', downloadPath: downloads, eventsEnabled: true, browserContextId: page.browserContextId });
       const name = '#text-box[open]';
       // Backing out of the name asks nothing more and downloads nothing.
-      await page.click('#test-save');
+      await page.press('Ctrl+S');
       await page.waitFor(`document.querySelector('${name}')`, 'the name box');
       await page.press('Escape');
       await settle(page);
       const begun = page.browser.event('Browser.downloadWillBegin');
       const done = page.browser.event('Browser.downloadProgress', undefined, (p) => p.state === 'completed');
-      await page.click('#test-save');
+      await page.press('Ctrl+S');
       assert.equal(await page.waitFor(`document.querySelector('${name}') && document.querySelector('${name} input').value`,
         'the proposed name'), 'lesson1.nbo');
       await shot(page, 'name-box.png');
@@ -316,7 +316,7 @@ section('without pickers: an upload in, a named download out, a cancelled one ch
 
       await page.send('Page.setInterceptFileChooserDialog', { enabled: true, cancel: true });
       const shown = await picture(page);
-      await page.click('#test-load');
+      await page.press('Ctrl+L');
       await settle(page);
       assert.equal(await page.evaluate(TITLE_NOW), `${TITLE}  [ lesson1.nbo ]`);
       assert.notEqual(await picture(page), shown);
@@ -397,7 +397,7 @@ section('the data folder: a kept folder handle across a reload, or the browser s
     await page.reload();
     await started(page);
     assert.deepEqual(await run(null, false), ['figures', '未選択です']);
-    await page.click('#test-load');
+    await page.press('Ctrl+L');
     await page.waitFor('pickers.options.length === 1', 'the open picker');
     assert.equal(await page.evaluate('pickers.options[0].startIn?.name'), 'figures');
 

@@ -7,6 +7,7 @@
 #include "core/settings/other_options.h"
 #include "core/shell/startup.h"
 #include "core/shell/status_bar.h"
+#include "core/view/hand_gesture.h"
 #include "web/front/page_canvas.h"
 #include "web/front/page_controls.h"
 #include "web/front/page_dialogs.h"
@@ -27,11 +28,30 @@ struct Program {
                       [](const OtherOptionValues& v) { ApplyOtherOptions(TheProgram().context, v); }};
   WatchmanState watchman;
   Context context{state, canvas, controls, dialogs, services, watchman};
+  HandGesture hands;
+  bool handsExplained = false;
 };
 
 Program& TheProgram() {
   static Program program;
   return program;
+}
+
+// The page's ids are the table's; anything else is no control.
+bool IsControl(int id) { return id >= 0 && id < kControlCount; }
+
+void Hand(int event, int a, int b) {
+  Program& p = TheProgram();
+  HandSteps steps;
+  switch (static_cast<page::HandEvent>(event)) {
+    case page::HandEvent::Press: p.hands.Press(a, b); break;
+    case page::HandEvent::Move: steps = p.hands.Move(a, b); break;
+    case page::HandEvent::Release: p.hands.Release(); break;
+    case page::HandEvent::Wheel: steps = p.hands.Wheel(a); break;
+    case page::HandEvent::Pinch: steps = p.hands.Pinch(a); break;
+    case page::HandEvent::PinchEnd: p.hands.PinchEnd(); break;
+  }
+  RunHandSteps(p.context, MainDispatchTables(), steps, p.handsExplained);
 }
 
 }  // namespace
@@ -44,9 +64,19 @@ int main() {
             KeyDown(TheProgram().context, MainDispatchTables(), static_cast<int16_t>(key),
                     static_cast<int16_t>(shift));
           },
-      .control = [](int id) { Click(TheProgram().context, MainDispatchTables(), static_cast<Control>(id)); },
+      .control =
+          [](int id) {
+            if (!IsControl(id)) return;
+            const int button = id - static_cast<int>(Control::command1_0);
+            if (button >= 0 && button < kPictureButtonCount)
+              PictureButtonClick(TheProgram().context, MainDispatchTables(),
+                                 static_cast<PictureButton>(button));
+            else
+              Click(TheProgram().context, MainDispatchTables(), static_cast<Control>(id));
+          },
       .timer =
           [](int id) { TimerTick(TheProgram().context, MainDispatchTables(), static_cast<Control>(id)); },
+      .hand = Hand,
       // A dropped file opens as a chosen one does: the same question first when the figure has changes.
       .drop = [] { LoadFigure(TheProgram().context); },
   });

@@ -47,8 +47,11 @@ void PageCanvas::EraseFigureBox() {
   figure_.Present();
 }
 
-// The three-view canvases are not on the page yet.
-void PageCanvas::CopyFigureBoxTo(Control, const Size&) {}
+// The picture as shown, texts and all, as the desktop copies its display canvas: the view canvases are
+// the page's own and show what they hold, so only the figure canvas has anything to repaint.
+void PageCanvas::CopyFigureBoxTo(Control canvas, const Size& size) {
+  page::CopyCanvas("figure", ControlName(canvas), size.width(), size.height());
+}
 void PageCanvas::RepaintCanvas(Control canvas) {
   if (canvas == Control::picFigBox) figure_.Present(texts_);
 }

@@ -9,36 +9,43 @@
 
 class PageControls : public Controls {
  public:
-  // Every control starts enabled, as a window's widgets do; the core disables what it must.
-  explicit PageControls(PageCanvas& canvas) : canvas_(canvas) { enabled_.fill(true); }
-  void LoadMainWindow() override {}
-  void ShowMainWindow() override {}
+  explicit PageControls(PageCanvas& canvas);
+  void LoadMainWindow() override;
+  void ShowMainWindow() override { FocusFigureBox(); }
   void SetEnabled(Control c, bool on) override;
   bool IsEnabled(Control c) const override;
   void SetChecked(Control c, bool on) override;
   bool IsChecked(Control c) const override;
-  void SetVisible(Control, bool) override {}
+  void SetVisible(Control c, bool on) override;
   void Place(Control c, const Rect& rect) override;
   Rect Placement(Control c) const override;
-  void SetClientSize(const Size&) override {}
+  void SetClientSize(const Size& size) override;
+  // The page centres the window itself.
   void CentreOnScreen() override {}
+  // The page scales the window down to fit the browser's, so every size is open to the learner.
   Size ScreenSize() const override { return {1024, 768}; }
-  // The desktop's bars, so that the figure box has the same size, and the figure the same pixels.
-  int ToolbarHeight() const override { return 47; }
-  int StatusBarHeight() const override { return 25; }
+  int ToolbarHeight() const override { return kToolbarHeight; }
+  int StatusBarHeight() const override { return kStatusBarHeight; }
   std::u16string Title() const override { return title_; }
   void SetTitle(const std::u16string& title) override;
   void SetExplanationText(const std::u16string& text) override;
   void SetAngleText(const std::u16string& text) override;
-  void SetPanelWidths(int, int) override {}
+  void SetPanelWidths(int explanation, int angle) override;
+  // The page's one queue already keeps keys out of a running operation.
   void SetKeyPreview(bool) override {}
-  void FocusFigureBox() override {}
-  void SetWaitCursor(bool) override {}
+  void FocusFigureBox() override;
+  void SetWaitCursor(bool on) override;
+
+  // The desktop's bars, so that the figure box has the same size, and the figure the same pixels.
+  static constexpr int kToolbarHeight = 47;
+  static constexpr int kStatusBarHeight = 25;
 
  private:
   static std::size_t Index(Control c) { return static_cast<std::size_t>(c); }
+  void ShowState(Control c) const;
   PageCanvas& canvas_;
-  std::array<bool, kControlCount> enabled_{}, checked_{};
+  bool loaded_ = false;
+  std::array<bool, kControlCount> enabled_{}, checked_{}, visible_{};
   std::array<Rect, kControlCount> placement_{};
   std::u16string title_;
 };

@@ -77,6 +77,28 @@ EM_JS(void, js_set_text, (const char* id, int id_length, const char16_t* text, i
 EM_JS(void, js_set_title, (const char16_t* text, int length), {
   document.title = UTF16ToString(text, length * 2);
 });
+EM_JS(void, js_add_control, (int id, int kind, const char* name, int name_length, const char* caption,
+                             int caption_length, const char* shortcut, int shortcut_length, int place, int checkable,
+                             const char* icon, int icon_length, int icon_size), {
+  Module.page.addControl({id, kind, name: UTF8ToString(name, name_length), caption: UTF8ToString(caption, caption_length),
+                          shortcut: UTF8ToString(shortcut, shortcut_length), place, checkable: checkable !== 0,
+                          icon: UTF8ToString(icon, icon_length), iconSize: icon_size});
+});
+EM_JS(void, js_place_control, (int id, int x, int y, int width, int height), {
+  Module.page.placeControl(id, x, y, width, height);
+});
+EM_JS(void, js_control_state, (int id, int enabled, int checked, int visible), {
+  Module.page.controlState(id, enabled !== 0, checked !== 0, visible !== 0);
+});
+EM_JS(void, js_window_size, (int width, int height, int toolbar, int status_bar), {
+  Module.page.windowSize(width, height, toolbar, status_bar);
+});
+EM_JS(void, js_panel_widths, (int explanation, int angle), { Module.page.panelWidths(explanation, angle); });
+EM_JS(void, js_wait_cursor, (int on), { Module.page.waitCursor(on !== 0); });
+EM_JS(void, js_focus_figure, (), { Module.page.focusFigure(); });
+EM_JS(void, js_copy_canvas, (const char* from, int from_length, const char* to, int to_length, int width, int height), {
+  Module.page.copyCanvas(UTF8ToString(from, from_length), UTF8ToString(to, to_length), width, height);
+});
 
 namespace page {
 namespace {
@@ -87,6 +109,7 @@ Entries& Connected() {
 }
 
 int Length(std::u16string_view text) { return static_cast<int>(text.size()); }
+int Size(std::string_view text) { return static_cast<int>(text.size()); }
 
 }  // namespace
 
@@ -172,6 +195,24 @@ void SetText(std::string_view element_id, std::u16string_view text) {
 
 void SetTitle(std::u16string_view title) { js_set_title(title.data(), Length(title)); }
 
+void AddControl(const ControlElement& c) {
+  js_add_control(c.id, c.kind, c.name.data(), Size(c.name), c.caption.data(), Size(c.caption), c.shortcut.data(),
+                 Size(c.shortcut), c.place, c.checkable ? 1 : 0, c.icon.data(), Size(c.icon), c.icon_size);
+}
+void PlaceControl(int id, int x, int y, int width, int height) { js_place_control(id, x, y, width, height); }
+void SetControlState(int id, bool enabled, bool checked, bool visible) {
+  js_control_state(id, enabled ? 1 : 0, checked ? 1 : 0, visible ? 1 : 0);
+}
+void SetWindowSize(int width, int height, int toolbar_height, int status_bar_height) {
+  js_window_size(width, height, toolbar_height, status_bar_height);
+}
+void SetPanelWidths(int explanation, int angle) { js_panel_widths(explanation, angle); }
+void SetWaitCursor(bool on) { js_wait_cursor(on ? 1 : 0); }
+void FocusFigure() { js_focus_figure(); }
+void CopyCanvas(std::string_view from, std::string_view to, int width, int height) {
+  js_copy_canvas(from.data(), Size(from), to.data(), Size(to), width, height);
+}
+
 void Connect(Entries entries) { Connected() = std::move(entries); }
 
 }  // namespace page
@@ -189,6 +230,9 @@ EMSCRIPTEN_KEEPALIVE void page_control(int id) {
 }
 EMSCRIPTEN_KEEPALIVE void page_timer(int id) {
   if (page::Connected().timer) page::Connected().timer(id);
+}
+EMSCRIPTEN_KEEPALIVE void page_hand(int event, int a, int b) {
+  if (page::Connected().hand) page::Connected().hand(event, a, b);
 }
 EMSCRIPTEN_KEEPALIVE void page_drop() {
   if (page::Connected().drop) page::Connected().drop();

@@ -93,6 +93,27 @@ void StopTimer(int id);
 void SetText(std::string_view element_id, std::u16string_view text);
 void SetTitle(std::u16string_view title);
 
+// The main window as elements of the page (site/window.js, site/menus.js): each row of the core's control
+// table once at start, then placements and states by the table's ids. Texts are UTF-8.
+struct ControlElement {
+  int id = 0;
+  int kind = 0;  // ControlKind
+  std::string_view name, caption, shortcut;
+  int place = 0;
+  bool checkable = false;
+  std::string_view icon;  // a file of icons/ without ".svg"; empty for none
+  int icon_size = 0;
+};
+void AddControl(const ControlElement& control);
+void PlaceControl(int id, int x, int y, int width, int height);
+void SetControlState(int id, bool enabled, bool checked, bool visible);
+void SetWindowSize(int width, int height, int toolbar_height, int status_bar_height);
+void SetPanelWidths(int explanation, int angle);
+void SetWaitCursor(bool on);
+void FocusFigure();
+// Copies the top-left width x height pixels of one canvas, as shown (texts too), into another.
+void CopyCanvas(std::string_view from, std::string_view to, int width, int height);
+
 // What the page calls. Each runs to its end (or to its wait) before the next starts; a key pressed or a
 // timer due meanwhile is delivered afterwards, a timer's ticks folded into one.
 struct Entries {
@@ -102,9 +123,14 @@ struct Entries {
   // An element of the page marked data-control="id" was clicked or tapped.
   std::function<void(int id)> control;
   std::function<void(int id)> timer;
+  // The figure canvas by hand, in its own pixels: see HandEvent.
+  std::function<void(int event, int a, int b)> hand;
   // A file was dropped on the page; the next open dialog answers with it.
   std::function<void()> drop;
 };
+// What `hand` gets: a press, move (a, b the position), release, wheel (a its units, 120 a notch, + away
+// from the user), pinch (a the two fingers' distance) and pinch end.
+enum class HandEvent { Press, Move, Release, Wheel, Pinch, PinchEnd };
 // Call from main(): the page starts the front-end through `start` once the module is loaded.
 void Connect(Entries entries);
 

@@ -5,6 +5,7 @@ import { virtualKey, dialogKey } from './keys.js';
 import { ask, dialogOpen } from './dialog.js';
 import { openFile, chooseSaveFile, writeFile, takeDrops } from './files.js';
 import { prepareOtherOptions, openOtherOptions, dataPathDialog } from './options.js';
+import { windowPage } from './window.js';
 
 const CANVAS_FONT = '12px "Noto Sans CJK JP", "Hiragino Sans", "Yu Gothic", "Meiryo", sans-serif';
 
@@ -18,6 +19,9 @@ let module = null;
 function enter(name, ...args) {
   if (!module) return;  // keys pressed while the page loads
   if (name === 'page_timer' && waiting.some(([n, a]) => n === name && a[0] === args[0])) return;
+  // Moves of a hand still waiting are one move: the gesture counts from where the last step left it.
+  const last = waiting.at(-1);
+  if (name === 'page_hand' && args[0] === 1 && last?.[0] === name && last[1][0] === 1) return void (last[1] = args);
   waiting.push([name, args]);
   if (!running) drain();
 }
@@ -107,6 +111,7 @@ const page = {
   setText(id, text) {
     document.getElementById(id).textContent = text;
   },
+  ...windowPage(enter),
 };
 
 // Every key the program knows goes to it and nowhere else, so F5 does not reload, Ctrl+S does not save
@@ -124,7 +129,7 @@ document.addEventListener('keydown', (event) => {
 });
 
 document.addEventListener('click', (event) => {
-  const control = event.target.closest?.('[data-control]');
+  const control = event.target.closest?.('[data-control]:not(:disabled)');
   if (control && !dialogOpen()) enter('page_control', Number(control.dataset.control));
 });
 
