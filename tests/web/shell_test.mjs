@@ -333,6 +333,17 @@ section('a figure file dropped on the page opens, after the save question when t
       const data = { items: [], files: [figure], dragOperationsMask: 1 };
       for (const type of ['dragEnter', 'dragOver', 'drop']) await page.send('Input.dispatchDragEvent', { type, x, y, data });
     };
+    let navigations = 0;
+    page.on('Page.frameNavigated', () => { navigations += 1; });
+    // Dropped while a box is up: neither opened nor left to the browser, which would leave the page for it.
+    await page.click('#test-newFigure');
+    await box(page, 'the new figure question');
+    await drop();
+    await answer(page, NO);
+    await settle(page);
+    assert.equal(await page.evaluate(TITLE_NOW), TITLE);
+    assert.equal(navigations, 0);
+
     await drawLine(page);
     await drop();
     assert.deepEqual(await box(page, 'the save question'), ['ちょっとまってね', 'データが変更されています。保存しますか？']);
