@@ -238,7 +238,8 @@ section('figure files through the pickers: the desktop\'s bytes and エラー te
     await page.press('Ctrl+S');
     await page.waitFor(`readPrivate('saved.nbo').then((b) => b === '${base64(figureBytes)}').catch(() => false)`,
       'the saved bytes, equal to the desktop\'s');
-    assert.equal(await page.evaluate(`pickers.options.at(-1).suggestedName`), 'lesson1.nbo');
+    assert.deepEqual(await page.evaluate(`(({ suggestedName, types }) => [suggestedName, types[0].description,
+      Object.values(types[0].accept)[0]])(pickers.options.at(-1))`), ['lesson1.nbo', '立体ヌボロデータファイル(*.nbo)', ['.nbo']]);
 
     const failed = (name) => `図形ファイル「${name}」を読み込めませんでした。\n`;
     const cases = [

@@ -64,7 +64,8 @@ std::optional<std::u16string> PageDialogs::RunOpenDialog(const std::u16string&,
 std::optional<std::u16string> PageDialogs::RunSaveDialog(const std::u16string&,
                                                          const std::vector<std::u16string>& filters) {
   const Kind kind = FirstKind(filters);
-  const page::SaveTarget target = page::ChooseSaveFile(FilePartOfPath(file_name_), kind.description);
+  const page::SaveTarget target =
+      page::ChooseSaveFile(FilePartOfPath(file_name_), kind.extension, kind.description);
   if (target.result != page::FileResult::Done) return std::nullopt;
   file_name_ = target.name;
   return file_name_;

@@ -50,9 +50,11 @@ EM_ASYNC_JS(int, js_open_file, (const char16_t* extension, int extension_length,
   HEAP32[bytes_length >> 2] = data.length;
   return chosen.result;
 });
-EM_ASYNC_JS(int, js_choose_save_file, (const char16_t* name, int name_length, const char16_t* description,
+EM_ASYNC_JS(int, js_choose_save_file, (const char16_t* name, int name_length, const char16_t* extension,
+                                       int extension_length, const char16_t* description,
                                        int description_length, char16_t** chosen, int* chosen_length), {
   const target = await Module.page.chooseSaveFile(UTF16ToString(name, name_length * 2),
+                                                  UTF16ToString(extension, extension_length * 2),
                                                   UTF16ToString(description, description_length * 2));
   if (target.result !== 0) return target.result;
   const bytes = target.name.length * 2 + 2;
@@ -166,13 +168,14 @@ OpenedFile OpenFile(std::u16string_view extension, std::u16string_view descripti
   return opened;
 }
 
-SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view description) {
+SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view extension,
+                          std::u16string_view description) {
   char16_t* name = nullptr;
   int name_length = 0;
   SaveTarget target;
-  target.result = static_cast<FileResult>(js_choose_save_file(suggested_name.data(), Length(suggested_name),
-                                                              description.data(), Length(description), &name,
-                                                              &name_length));
+  target.result = static_cast<FileResult>(
+      js_choose_save_file(suggested_name.data(), Length(suggested_name), extension.data(), Length(extension),
+                          description.data(), Length(description), &name, &name_length));
   if (target.result != FileResult::Done) return target;
   target.name.assign(name, static_cast<size_t>(name_length));
   std::free(name);

@@ -76,7 +76,8 @@ struct SaveTarget {
   FileResult result = FileResult::Cancelled;
   std::u16string name;
 };
-SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view description);
+SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view extension,
+                          std::u16string_view description);
 // Writes the whole of `bytes` to the kept file and only then commits it (the writable is closed last), or
 // downloads them as `name`. Done only when the bytes are all out.
 FileResult WriteFile(std::u16string_view name, std::string_view bytes);

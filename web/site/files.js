@@ -106,17 +106,15 @@ export function takeDrops(open) {
 // The file chosen in the save picker, written by the next writeFile.
 let target = null;
 
-export async function chooseSaveFile(name, description) {
+export async function chooseSaveFile(name, extension, description) {
   target = null;
   if (!window.showSaveFilePicker) {
     // A download goes where the browser puts downloads; only its name is the learner's to give.
     const typed = await askText('名前を付けて保存', 'ファイル名', name);
     return typed ? { result: DONE, name: typed } : { result: CANCELLED };
   }
-  const dot = name.lastIndexOf('.');
   try {
-    const options = { suggestedName: name, ...pickerOptions(dot > 0 ? name.slice(dot) : '.nbo', description),
-      ...(await startIn()) };
+    const options = { suggestedName: name, ...pickerOptions(extension, description), ...(await startIn()) };
     target = await withGesture(() => window.showSaveFilePicker(options));
     return { result: DONE, name: target.name };
   } catch (e) {
