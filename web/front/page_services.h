@@ -24,7 +24,7 @@ class PageServices : public Services {
  public:
   PageServices();
   SettingsStore& Settings() override { return settings_; }
-  Files& FileSystem() override { return files_; }
+  SiteFiles& FileSystem() override { return files_; }
   void PlayWave(const std::u16string&, bool) override {}
   void PutFigureBoxOnClipboard() override {}
   // The site's folder, so that the program's files are fetched relative to the page.
