@@ -3,6 +3,8 @@
 
 #include "core/construction/dispatch.h"
 #include "core/figure/app_state.h"
+#include "core/figure/load_save.h"
+#include "core/settings/other_options.h"
 #include "core/shell/startup.h"
 #include "core/shell/status_bar.h"
 #include "core/view/hand_gesture.h"
@@ -14,12 +16,16 @@
 
 namespace {
 
+struct Program;
+Program& TheProgram();
+
 struct Program {
   AppState state;
   PageCanvas canvas;
   PageControls controls{canvas};
-  PageDialogs dialogs;
   PageServices services;
+  PageDialogs dialogs{services.FileSystem(), services.Settings(),
+                      [](const OtherOptionValues& v) { ApplyOtherOptions(TheProgram().context, v); }};
   WatchmanState watchman;
   Context context{state, canvas, controls, dialogs, services, watchman};
   HandGesture hands;
@@ -71,5 +77,7 @@ int main() {
       .timer =
           [](int id) { TimerTick(TheProgram().context, MainDispatchTables(), static_cast<Control>(id)); },
       .hand = Hand,
+      // A dropped file opens as a chosen one does: the same question first when the figure has changes.
+      .drop = [] { LoadFigure(TheProgram().context); },
   });
 }

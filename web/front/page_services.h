@@ -28,7 +28,7 @@ class PageServices : public Services {
  public:
   PageServices();
   SettingsStore& Settings() override { return settings_; }
-  Files& FileSystem() override { return files_; }
+  SiteFiles& FileSystem() override { return files_; }
   // Web Audio; silent, and not waited for, where the page has no sound or before the first gesture.
   void PlayWave(const std::u16string& path, bool wait) override;
   // A PNG of the figure canvas through the asynchronous clipboard; a refusal is said in a message box.

@@ -36,24 +36,39 @@ EM_ASYNC_JS(int, js_open_file, (const char16_t* extension, int extension_length,
                                 int* bytes_length), {
   const chosen = await Module.page.openFile(UTF16ToString(extension, extension_length * 2),
                                             UTF16ToString(description, description_length * 2));
-  if (chosen.result !== 0) return chosen.result;
+  // A file chosen but not read comes back by name, so the learner can be told which.
+  if (chosen.name === undefined) return chosen.result;
   const nameBytes = chosen.name.length * 2 + 2;
   const namePointer = _malloc(nameBytes);
   stringToUTF16(chosen.name, namePointer, nameBytes);
-  const dataPointer = _malloc(Math.max(chosen.bytes.length, 1));
-  HEAPU8.set(chosen.bytes, dataPointer);
+  const data = chosen.bytes ?? new Uint8Array();
+  const dataPointer = _malloc(Math.max(data.length, 1));
+  HEAPU8.set(data, dataPointer);
   HEAP32[name >> 2] = namePointer;
   HEAP32[name_length >> 2] = chosen.name.length;
   HEAP32[bytes >> 2] = dataPointer;
-  HEAP32[bytes_length >> 2] = chosen.bytes.length;
+  HEAP32[bytes_length >> 2] = data.length;
+  return chosen.result;
+});
+EM_ASYNC_JS(int, js_choose_save_file, (const char16_t* name, int name_length, const char16_t* extension,
+                                       int extension_length, const char16_t* description,
+                                       int description_length, char16_t** chosen, int* chosen_length), {
+  const target = await Module.page.chooseSaveFile(UTF16ToString(name, name_length * 2),
+                                                  UTF16ToString(extension, extension_length * 2),
+                                                  UTF16ToString(description, description_length * 2));
+  if (target.result !== 0) return target.result;
+  const bytes = target.name.length * 2 + 2;
+  const out = _malloc(bytes);
+  stringToUTF16(target.name, out, bytes);
+  HEAP32[chosen >> 2] = out;
+  HEAP32[chosen_length >> 2] = target.name.length;
   return 0;
 });
-EM_ASYNC_JS(int, js_save_file, (const char16_t* name, int name_length, const char16_t* description,
-                                int description_length, const char* bytes, int bytes_length), {
+EM_ASYNC_JS(int, js_write_file, (const char16_t* name, int name_length, const char* bytes,
+                                 int bytes_length), {
   // A copy: the memory may grow while the write waits.
   const data = HEAPU8.slice(bytes, bytes + bytes_length);
-  return await Module.page.saveFile(UTF16ToString(name, name_length * 2),
-                                    UTF16ToString(description, description_length * 2), data);
+  return await Module.page.writeFile(UTF16ToString(name, name_length * 2), data);
 });
 EM_ASYNC_JS(void, js_next_frame, (), { await new Promise(requestAnimationFrame); });
 EM_JS(void, js_start_timer, (int id, int interval), { Module.page.startTimer(id, interval); });
@@ -145,7 +160,7 @@ OpenedFile OpenFile(std::u16string_view extension, std::u16string_view descripti
   opened.result = static_cast<FileResult>(js_open_file(extension.data(), Length(extension), description.data(),
                                                        Length(description), &name, &name_length, &bytes,
                                                        &bytes_length));
-  if (opened.result != FileResult::Done) return opened;
+  if (!name) return opened;
   opened.file.name.assign(name, static_cast<size_t>(name_length));
   opened.file.bytes.assign(bytes, static_cast<size_t>(bytes_length));
   std::free(name);
@@ -153,9 +168,23 @@ OpenedFile OpenFile(std::u16string_view extension, std::u16string_view descripti
   return opened;
 }
 
-FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view description, std::string_view bytes) {
-  return static_cast<FileResult>(js_save_file(suggested_name.data(), Length(suggested_name), description.data(),
-                                              Length(description), bytes.data(), static_cast<int>(bytes.size())));
+SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view extension,
+                          std::u16string_view description) {
+  char16_t* name = nullptr;
+  int name_length = 0;
+  SaveTarget target;
+  target.result = static_cast<FileResult>(
+      js_choose_save_file(suggested_name.data(), Length(suggested_name), extension.data(), Length(extension),
+                          description.data(), Length(description), &name, &name_length));
+  if (target.result != FileResult::Done) return target;
+  target.name.assign(name, static_cast<size_t>(name_length));
+  std::free(name);
+  return target;
+}
+
+FileResult WriteFile(std::u16string_view name, std::string_view bytes) {
+  return static_cast<FileResult>(
+      js_write_file(name.data(), Length(name), bytes.data(), static_cast<int>(bytes.size())));
 }
 
 void NextFrame() { js_next_frame(); }
@@ -207,5 +236,8 @@ EMSCRIPTEN_KEEPALIVE void page_timer(int id) {
 }
 EMSCRIPTEN_KEEPALIVE void page_hand(int event, int a, int b) {
   if (page::Connected().hand) page::Connected().hand(event, a, b);
+}
+EMSCRIPTEN_KEEPALIVE void page_drop() {
+  if (page::Connected().drop) page::Connected().drop();
 }
 }

@@ -62,16 +62,25 @@ struct ChosenFile {
   std::string bytes;
 };
 enum class FileResult { Done, Cancelled, Failed };
+// Failed with a name: that file was chosen but could not be read.
 struct OpenedFile {
   FileResult result = FileResult::Cancelled;
   ChosenFile file;
 };
-// `extension` is ".nbo" and the like; `description` names the kind in the picker.
+// `extension` is ".nbo" and the like; `description` names the kind in the picker. A file dropped on the
+// page answers the next call instead. Of a huge file only the first 32 MiB come, still too many for a figure.
 OpenedFile OpenFile(std::u16string_view extension, std::u16string_view description);
-// Writes the whole of `bytes` and only then commits the file (the picker's writable is closed last); a
-// browser without the picker downloads them instead. Done only when the bytes are all out.
-FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view description,
-                    std::string_view bytes);
+// Where to save: the picker's file is kept for WriteFile and its name comes back; a browser without the
+// picker asks for a name, and WriteFile downloads.
+struct SaveTarget {
+  FileResult result = FileResult::Cancelled;
+  std::u16string name;
+};
+SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view extension,
+                          std::u16string_view description);
+// Writes the whole of `bytes` to the kept file and only then commits it (the writable is closed last), or
+// downloads them as `name`. Done only when the bytes are all out.
+FileResult WriteFile(std::u16string_view name, std::string_view bytes);
 
 // Waits for the display's next frame (requestAnimationFrame): glides are paced by it.
 void NextFrame();
@@ -117,6 +126,8 @@ struct Entries {
   std::function<void(int id)> timer;
   // The figure canvas by hand, in its own pixels: see HandEvent.
   std::function<void(int event, int a, int b)> hand;
+  // A file was dropped on the page; the next open dialog answers with it.
+  std::function<void()> drop;
 };
 // What `hand` gets: a press, move (a, b the position), release, wheel (a its units, 120 a notch, + away
 // from the user), pinch (a the two fingers' distance) and pinch end.

@@ -7,7 +7,8 @@ import { loadAbout, showAbout, closeAbout } from './about.js';
 import { openHelp } from './help.js';
 import { virtualKey, dialogKey } from './keys.js';
 import { ask, dialogOpen } from './dialog.js';
-import { openFile, saveFile } from './files.js';
+import { openFile, chooseSaveFile, writeFile, takeDrops } from './files.js';
+import { prepareOtherOptions, openOtherOptions, dataPathDialog } from './options.js';
 import { windowPage } from './window.js';
 
 const CANVAS_FONT = '12px "Noto Sans CJK JP", "Hiragino Sans", "Yu Gothic", "Meiryo", sans-serif';
@@ -98,7 +99,11 @@ const page = {
     }
   },
   openFile,
-  saveFile,
+  chooseSaveFile,
+  writeFile,
+  prepareOtherOptions,
+  openOtherOptions,
+  dataPathDialog,
   startTimer(id, interval) {
     clearInterval(timers.get(id));
     timers.set(id, setInterval(() => enter('page_timer', id), interval));
@@ -137,6 +142,8 @@ document.addEventListener('click', (event) => {
   const control = event.target.closest?.('[data-control]:not(:disabled)');
   if (control && !dialogOpen()) enter('page_control', Number(control.dataset.control));
 });
+
+takeDrops(() => enter('page_drop'));
 
 if ('serviceWorker' in navigator) {
   navigator.serviceWorker.register('sw.js').catch((e) => console.warn('offline copy not kept:', e));
