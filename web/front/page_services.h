@@ -4,10 +4,14 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/settings/settings_store.h"
 #include "core/shell/services.h"
 #include "web/front/page_files.h"
+
+// What the learner is told when the browser keeps the picture off its clipboard.
+inline constexpr std::u16string_view kClipboardRefusedText = u"クリップボードにコピーできませんでした。";
 
 // Settings in localStorage, each under "section/key".
 class PageSettings : public SettingsStore {
@@ -25,8 +29,10 @@ class PageServices : public Services {
   PageServices();
   SettingsStore& Settings() override { return settings_; }
   SiteFiles& FileSystem() override { return files_; }
-  void PlayWave(const std::u16string&, bool) override {}
-  void PutFigureBoxOnClipboard() override {}
+  // Web Audio; silent, and not waited for, where the page has no sound or before the first gesture.
+  void PlayWave(const std::u16string& path, bool wait) override;
+  // A PNG of the figure canvas through the asynchronous clipboard; a refusal is said in a message box.
+  void PutFigureBoxOnClipboard() override;
   // The site's folder, so that the program's files are fetched relative to the page.
   std::u16string ProgramFolder() const override { return u"."; }
   std::u16string OwnFiguresFolder() override { return {}; }

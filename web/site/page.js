@@ -1,6 +1,10 @@
 // The page around the WebAssembly module: what its C++ side calls (Module.page), and the one queue through
 // which keys, clicks and timers enter it.
 import createNuboro from './front.js';
+import { playWave } from './sound.js';
+import { copyPicture } from './clipboard.js';
+import { loadAbout, showAbout, closeAbout } from './about.js';
+import { openHelp } from './help.js';
 import { virtualKey, dialogKey } from './keys.js';
 import { ask, dialogOpen } from './dialog.js';
 import { openFile, chooseSaveFile, writeFile, takeDrops } from './files.js';
@@ -108,6 +112,12 @@ const page = {
     clearInterval(timers.get(id));
     timers.delete(id);
   },
+  playWave,
+  copyPicture,
+  loadAbout,
+  showAbout,
+  closeAbout,
+  openHelp,
   setText(id, text) {
     document.getElementById(id).textContent = text;
   },
