@@ -9,6 +9,9 @@ import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { Browser, within } from './cdp.mjs';
 import { serve } from './server.mjs';
+import {
+  answer, box, BOX, CANCEL, CHANGED, changedFrom, NO, OK, picture, PICKERS, started, text, TITLE, TITLE_NOW, WELCOME, YES,
+} from './page_steps.mjs';
 
 const site = mkdtempSync(join(tmpdir(), 'nuboro-shell-'));
 cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
@@ -16,50 +19,6 @@ const figure = resolve(dirname(fileURLToPath(import.meta.url)), '../data/lessons
 const figureBytes = readFileSync(figure);
 const shots = mkdtempSync(join(tmpdir(), 'nuboro-web-'));
 
-const TITLE = '立体ヌボロ for Windows Ver3.1';
-const CHANGED = '　*[変更あり]';
-const WELCOME = 'ようこそ！立体ヌボロへ！！';
-
-// File System Access pickers cannot be answered through the protocol (it can only cancel them), so these
-// stand-ins answer with real handles from the origin's private file system, named by the test, and keep
-// the options they were called with.
-const PICKERS = `
-  window.pickers = { open: null, save: null, folder: null, failWrite: false, options: [] };
-  const folder = () => navigator.storage.getDirectory();
-  const none = () => new DOMException('', 'AbortError');
-  window.showOpenFilePicker = async (options) => {
-    pickers.options.push(options);
-    if (!pickers.open) throw none();
-    const handle = await (await folder()).getFileHandle(pickers.open);
-    // A file removed between the choice and the reading.
-    if (pickers.open.startsWith('gone')) await (await folder()).removeEntry(pickers.open);
-    return [handle];
-  };
-  window.showSaveFilePicker = async (options) => {
-    pickers.options.push(options);
-    if (!pickers.save) throw none();
-    const handle = await (await folder()).getFileHandle(pickers.save, { create: true });
-    if (!pickers.failWrite) return handle;
-    // A disk that fills up after the first bytes.
-    return { name: handle.name, createWritable: async () => {
-      const w = await handle.createWritable();
-      return { write: async (b) => { await w.write(b.slice(0, 5)); throw new DOMException('', 'QuotaExceededError'); },
-               close: () => w.close(), abort: () => w.abort() };
-    } };
-  };
-  window.showDirectoryPicker = async () => {
-    if (!pickers.folder) throw none();
-    return (await folder()).getDirectoryHandle(pickers.folder, { create: true });
-  };
-  window.readPrivate = async (name) => {
-    const bytes = new Uint8Array(await (await (await (await folder()).getFileHandle(name)).getFile()).arrayBuffer());
-    return btoa(String.fromCharCode(...bytes));
-  };
-  window.writePrivate = async (name, base64) => {
-    const w = await (await (await folder()).getFileHandle(name, { create: true })).createWritable();
-    await w.write(Uint8Array.from(atob(base64), (c) => c.charCodeAt(0)));
-    await w.close();
-  };`;
 const NO_PICKERS = 'window.showOpenFilePicker = window.showSaveFilePicker = window.showDirectoryPicker = undefined;';
 // Whether the browser's own action for each key was prevented, seen after the page's handlers ran.
 const PREVENTED = `
@@ -80,11 +39,6 @@ const BUTTONS = `addEventListener('DOMContentLoaded', () => {
 });`;
 const SHARED = '// the profile\'s own context';
 
-// The title as set: document.title would fold its runs of spaces into one.
-const TITLE_NOW = "document.querySelector('title').textContent";
-const text = (id) => `document.getElementById('${id}').textContent`;
-const BOX = '#message-box[open]';
-
 async function open(browser, url, ...scripts) {
   const page = await browser.newPage({ shared: scripts.includes(SHARED) });
   for (const source of [BUTTONS, ...scripts]) await page.send('Page.addScriptToEvaluateOnNewDocument', { source });
@@ -92,27 +46,6 @@ async function open(browser, url, ...scripts) {
   await started(page);
   return page;
 }
-
-const started = (page) => page.waitFor(`${text('explanation')} === '${WELCOME}'`, 'start of the core');
-
-const picture = (page) => page.evaluate(`document.getElementById('figure').toDataURL()`);
-const changedFrom = (page, before, what) =>
-  page.waitFor(`document.getElementById('figure').toDataURL() !== ${JSON.stringify(before)}`, what);
-
-// The open message box's title and text, once it shows.
-async function box(page, what) {
-  await page.waitFor(`document.querySelector('${BOX}')`, what);
-  return page.evaluate(`[...document.querySelectorAll('${BOX} .title, ${BOX} .text')].map((e) => e.textContent)`);
-}
-
-// Answers the open box; done when it closes or the next box takes its place.
-async function answer(page, answerId) {
-  const asked = await page.evaluate(`document.querySelector('${BOX} .text').textContent`);
-  await page.click(`${BOX} button[data-answer="${answerId}"]`);
-  await page.waitFor(`!document.querySelector('${BOX}') || document.querySelector('${BOX} .text').textContent !== ${JSON.stringify(asked)}`,
-    'the answered box');
-}
-const OK = 0, CANCEL = 1, YES = 2, NO = 3;
 
 // A command runs only after the ones before it: once a key's turn has shown on the canvas, every
 // command given before it has ended.

@@ -4,6 +4,7 @@
 #include "core/construction/dispatch.h"
 #include "core/figure/app_state.h"
 #include "core/figure/load_save.h"
+#include "core/settings/operation_settings.h"
 #include "core/settings/other_options.h"
 #include "core/shell/startup.h"
 #include "core/shell/status_bar.h"
@@ -37,6 +38,13 @@ Program& TheProgram() {
   return program;
 }
 
+// A tab is closed, not quit: the settings are written after every command, as the desktop writes them at
+// its end, and a store that refuses them is reported at quit as there.
+void KeepSettings() {
+  Context& c = TheProgram().context;
+  WriteSettings(c, c.services.Settings());
+}
+
 // The page's ids are the table's; anything else is no control.
 bool IsControl(int id) { return id >= 0 && id < kControlCount; }
 
@@ -63,6 +71,7 @@ int main() {
           [](int key, int shift) {
             KeyDown(TheProgram().context, MainDispatchTables(), static_cast<int16_t>(key),
                     static_cast<int16_t>(shift));
+            KeepSettings();
           },
       .control =
           [](int id) {
@@ -73,11 +82,16 @@ int main() {
                                  static_cast<PictureButton>(button));
             else
               Click(TheProgram().context, MainDispatchTables(), static_cast<Control>(id));
+            KeepSettings();
           },
       .timer =
           [](int id) { TimerTick(TheProgram().context, MainDispatchTables(), static_cast<Control>(id)); },
       .hand = Hand,
       // A dropped file opens as a chosen one does: the same question first when the figure has changes.
-      .drop = [] { LoadFigure(TheProgram().context); },
+      .drop =
+          [] {
+            LoadFigure(TheProgram().context);
+            KeepSettings();
+          },
   });
 }

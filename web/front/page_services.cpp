@@ -67,3 +67,9 @@ void PageServices::Update(Control timer) {
   else
     page::StopTimer(id);
 }
+
+void PageServices::EndProgram() {
+  for (Control id = Control{}; static_cast<int>(id) < kControlCount; id = Control(static_cast<int>(id) + 1))
+    page::StopTimer(static_cast<int>(id));
+  page::End();
+}

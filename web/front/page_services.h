@@ -40,7 +40,8 @@ class PageServices : public Services {
   void SetTimerRunning(Control timer, bool running) override;
   // The page delivers input after each entry returns: nothing waits here.
   void ProcessPendingEvents() override {}
-  void EndProgram() override {}
+  // A page cannot close its own tab: it says the program has ended instead.
+  void EndProgram() override;
 
  private:
   struct Timer {

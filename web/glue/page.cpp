@@ -8,6 +8,8 @@
 
 // Texts cross as UTF-16 pointer and length; what JavaScript hands back it allocates with malloc and this
 // side frees.
+// JavaScript inside: clang-format would break its operators.
+// clang-format off
 EM_JS(void, js_present, (const char* id, const uint32_t* pixels, int width, int height), {
   Module.page.present(UTF8ToString(id), new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4), width, height);
 });
@@ -101,6 +103,9 @@ EM_JS(void, js_focus_figure, (), { Module.page.focusFigure(); });
 EM_JS(void, js_copy_canvas, (const char* from, int from_length, const char* to, int to_length, int width, int height), {
   Module.page.copyCanvas(UTF8ToString(from, from_length), UTF8ToString(to, to_length), width, height);
 });
+
+EM_JS(void, js_end, (), { Module.page.end(); });
+// clang-format on
 
 namespace page {
 namespace {
@@ -197,6 +202,8 @@ void SetText(std::string_view element_id, std::u16string_view text) {
 }
 
 void SetTitle(std::u16string_view title) { js_set_title(title.data(), Length(title)); }
+
+void End() { js_end(); }
 
 void AddControl(const ControlElement& c) {
   js_add_control(c.id, c.kind, c.name.data(), Size(c.name), c.caption.data(), Size(c.caption), c.shortcut.data(),

@@ -94,6 +94,9 @@ void StopTimer(int id);
 void SetText(std::string_view element_id, std::u16string_view text);
 void SetTitle(std::u16string_view title);
 
+// The program has ended: the page says so, takes no more input and offers to start again.
+void End();
+
 // The main window as elements of the page (site/window.js, site/menus.js): each row of the core's control
 // table once at start, then placements and states by the table's ids. Texts are UTF-8.
 struct ControlElement {

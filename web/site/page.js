@@ -118,6 +118,19 @@ const page = {
   showAbout,
   closeAbout,
   openHelp,
+  // After 終了: a page cannot close its tab, so it says the program has ended and takes nothing more.
+  end() {
+    module = null;
+    waiting.length = 0;
+    for (const id of timers.keys()) page.stopTimer(id);
+    document.getElementById('window').hidden = true;
+    const ended = document.createElement('section');
+    ended.id = 'ended';
+    const again = Object.assign(document.createElement('button'), { type: 'button', textContent: 'もう一度始める' });
+    again.addEventListener('click', () => location.reload());
+    ended.append(Object.assign(document.createElement('p'), { textContent: '立体ヌボロを終了しました。' }), again);
+    document.body.append(ended);
+  },
   setText(id, text) {
     document.getElementById(id).textContent = text;
   },
