@@ -145,10 +145,11 @@ export class Page {
     return r.result.value;
   }
 
-  // Polls the page every 10 ms until `expression` is truthy, and gives its value.
+  // Polls the page every 10 ms until `expression` is truthy, and gives its value. A promise is waited
+  // for first: its answer is what must be truthy, not the promise.
   waitFor(expression, what, limit = LIMIT_MS) {
     return within(this.evaluate(`new Promise((resolve) => {
-      const check = () => { let v; try { v = (${expression}); } catch { v = undefined; }
+      const check = async () => { let v; try { v = await (${expression}); } catch { v = undefined; }
         if (v) resolve(v); else setTimeout(check, 10); };
       check(); })`), what, limit);
   }

@@ -106,7 +106,7 @@ const CLIPBOARD = `navigator.clipboard.read().then(async (items) => {
 const CLEAR_CLIPBOARD = `navigator.clipboard.writeText('cleared')`;
 
 lesson('2: three views, a copy refused and made, the level and size kept across a reload', async (page, { browser, server }) => {
-  await page.send('Browser.grantPermissions', {
+  await browser.send('Browser.grantPermissions', {
     origin: server.url.replace(/\/$/, ''), browserContextId: page.browserContextId,
     permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite'],
   });

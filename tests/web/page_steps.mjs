@@ -71,3 +71,4 @@ export async function answer(page, answerId) {
     'the answered box');
 }
 export const OK = 0, CANCEL = 1, YES = 2, NO = 3;
+
