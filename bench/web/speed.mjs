@@ -51,12 +51,15 @@ const started = `document.getElementById('explanation').textContent !== ''
 async function start(browser, url) {
   const app = [], blank = [];
   for (let i = 0; i < RUNS; ++i) {
+    // Each page closed before the next: a program left running would take its share of the machine.
     let page = await browser.newPage({});
     await page.navigate(`${url}blank.html`);
     blank.push(await page.evaluate(`performance.getEntriesByType('navigation')[0].loadEventEnd`));
+    await page.close();
     page = await browser.newPage({});
     await page.navigate(url);
     app.push(await page.waitFor(`performance.getEntriesByName('nuboro-first-frame')[0]?.startTime`, 'first frame'));
+    await page.close();
   }
   return { app: median(app), blank: median(blank) };
 }

@@ -90,6 +90,8 @@ try {
         writeFileSync(shot, Buffer.from(data.split(',')[1], 'base64'));
         console.log(`     the page's canvas: ${shot}`);
       }
+    } finally {
+      await page.close().catch(() => {});
     }
   }
 } finally {

@@ -94,7 +94,7 @@ export class Browser {
     const { browserContextId } = shared ? {} : await this.send('Target.createBrowserContext', {});
     const { targetId } = await this.send('Target.createTarget', { url: 'about:blank', browserContextId });
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
-    const page = new Page(this, sessionId, browserContextId);
+    const page = new Page(this, sessionId, browserContextId, targetId);
     await Promise.all(['Page.enable', 'Runtime.enable', 'Network.enable', 'DOM.enable'].map((m) => page.send(m)));
     return page;
   }
@@ -129,10 +129,17 @@ function describeKey(name) {
 }
 
 export class Page {
-  constructor(browser, sessionId, browserContextId) {
+  constructor(browser, sessionId, browserContextId, targetId) {
     this.browser = browser;
     this.sessionId = sessionId;
     this.browserContextId = browserContextId;
+    this.targetId = targetId;
+  }
+
+  // Closes the page with its context, so that nothing of it runs beside the next one.
+  async close() {
+    await this.browser.send('Target.closeTarget', { targetId: this.targetId });
+    if (this.browserContextId) await this.browser.send('Target.disposeBrowserContext', { browserContextId: this.browserContextId });
   }
 
   send(method, params) { return this.browser.send(method, params, this.sessionId); }

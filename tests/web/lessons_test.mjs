@@ -151,6 +151,7 @@ let failed = 0;
 try {
   for (const { name, run } of lessonsRun) {
     const page = await open(browser, server.url);
+    await page.send('Page.bringToFront');
     try {
       await run(page, { browser, server });
       console.log(`ok   lesson ${name}`);
@@ -158,6 +159,8 @@ try {
       ++failed;
       console.log(`FAIL lesson ${name}\n${e.stack}`);
       writeFileSync(join(shots, `lesson${name[0]}.png`), await page.screenshot().catch(() => Buffer.alloc(0)));
+    } finally {
+      await page.close().catch(() => {});
     }
   }
 } finally {

@@ -39,8 +39,14 @@ const BUTTONS = `addEventListener('DOMContentLoaded', () => {
 });`;
 const SHARED = '// the profile\'s own context';
 
+// Pages of the running section; closed after it, so that each section's page is the one in front (a
+// page behind others gets no focus back from a closed chooser).
+const opened = [];
+
 async function open(browser, url, ...scripts) {
   const page = await browser.newPage({ shared: scripts.includes(SHARED) });
+  opened.push(page);
+  await page.send('Page.bringToFront');
   for (const source of [BUTTONS, ...scripts]) await page.send('Page.addScriptToEvaluateOnNewDocument', { source });
   await page.navigate(url);
   await started(page);
@@ -391,6 +397,7 @@ async function main() {
         failed += 1;
         console.log(`FAIL ${name}\n${e.stack}`);
       } finally {
+        for (const page of opened.splice(0)) await page.close().catch(() => {});
         if (server.listening) await server.stop();
       }
     }
