@@ -43,6 +43,33 @@ try {
   await page.press('F3');
   await page.waitFor(`${text('angle')} === '正面図'`, 'the glide to the front view');
   console.log('ok   the core starts in the page and shows the sample figure; keys turn it and glide');
+
+  // Space turns the figure on the rotation's timer until Escape; the picture then stays still.
+  await page.press('Space');
+  for (let turns = 0, last = await picture(page); turns < 3; ++turns)
+    last = await page.waitFor(`(() => { const p = document.getElementById('figure').toDataURL();
+      return p !== ${JSON.stringify(last)} && p; })()`, `turn ${turns + 1} of the continuous rotation`);
+  await page.press('Escape');
+  // Still over three of the rotation's ticks, polled: a busy machine may run a tick queued before Escape.
+  await page.waitFor(`new Promise((resolve) => { const p = document.getElementById('figure').toDataURL();
+    setTimeout(() => resolve(document.getElementById('figure').toDataURL() === p), 350); })`, 'the figure still');
+  console.log('ok   Space turns the figure on its timer, Escape stops it');
+
+  // The teacher's two permissions from the オプション menu, by mouse: each takes its commands away and
+  // gives them back.
+  const permissions = [
+    { item: 'mnuDrawEnabled', control: 'cmdDrawFig' },
+    { item: 'mnuSaveEnabled', control: 'cmdFigSave' },
+  ];
+  for (const { item, control } of permissions) {
+    for (const allowed of [false, true]) {
+      await page.click('[data-name="mnuOption"]');
+      await page.click(`[data-name="${item}"]`);
+      await page.waitFor(`document.querySelector('[data-name="${control}"]').disabled === ${!allowed}`,
+        `${control} ${allowed ? 'enabled' : 'disabled'} by ${item}`);
+    }
+  }
+  console.log('ok   the teacher\'s permissions take drawing and saving away and give them back');
 } catch (e) {
   failed = true;
   console.log(`FAIL ${e.stack}`);
