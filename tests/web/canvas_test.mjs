@@ -2,12 +2,11 @@
 // state of tests/data/canvas_states.txt (the desktop's tests write its pictures).
 // Usage: node canvas_test.mjs SITE_FOLDER, with NUBORO_CANVAS_STATES naming the desktop's pictures.
 import assert from 'node:assert/strict';
-import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { dirname, join, resolve } from 'node:path';
+import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { Browser } from './cdp.mjs';
-import { serve } from './server.mjs';
+import { browserTest } from './harness.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const reference = process.env.NUBORO_CANVAS_STATES ?? '';
@@ -19,10 +18,6 @@ const states = readFileSync(join(here, '../data/canvas_states.txt'), 'utf8').spl
   .map((l) => l.trim()).filter((l) => l && !l.startsWith('#')).map((l) => l.split(/\s+/))
   .map(([name, ...keys]) => ({ name, keys }));
 
-const site = mkdtempSync(join(tmpdir(), 'nuboro-canvas-'));
-cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
-rmSync(join(site, 'sw.js'));
-cpSync(reference, join(site, 'reference'), { recursive: true });
 
 // Every text written on a canvas, kept until its pixels are replaced, so that the comparison can leave
 // out where either program wrote one (the fonts differ).
@@ -60,43 +55,33 @@ const COMPARE = (name) => `(async () => {
   return { differing, first };
 })()`;
 
-const browser = await Browser.launch();
-const server = await serve(site);
-let failed = 0;
-try {
+const prepare = (site) => cpSync(reference, join(site, 'reference'), { recursive: true });
+await browserTest('nuboro-canvas-', async ({ browser, server, check }) => {
   for (const { name, keys } of states) {
-    const page = await browser.newPage({});
-    try {
-      await page.send('Page.addScriptToEvaluateOnNewDocument', { source: RECORD_TEXTS });
-      await page.navigate(server.url);
-      await page.waitFor(`document.getElementById('explanation').textContent !== ''`, 'start of the core');
-      for (const key of keys) await page.press(key);
-      // The keys run one after another through the page's queue: poll until the picture is the desktop's.
-      let result;
-      const deadline = Date.now() + 30000;
-      for (;;) {
-        result = await page.evaluate(COMPARE(name));
-        if (result.differing === 0 || Date.now() > deadline) break;
-        await new Promise((r) => setTimeout(r, 100));
+    await check(name, async () => {
+      const page = await browser.newPage({});
+      try {
+        await page.send('Page.addScriptToEvaluateOnNewDocument', { source: RECORD_TEXTS });
+        await page.navigate(server.url);
+        await page.waitFor(`document.getElementById('explanation').textContent !== ''`, 'start of the core');
+        for (const key of keys) await page.press(key);
+        // The keys run one after another through the page's queue: poll until the picture is the desktop's.
+        let result;
+        const deadline = Date.now() + 30000;
+        for (;;) {
+          result = await page.evaluate(COMPARE(name));
+          if (result.differing === 0 || Date.now() > deadline) break;
+          await new Promise((r) => setTimeout(r, 100));
+        }
+        if (result.differing !== 0) {
+          const data = await page.evaluate(`document.getElementById('figure').toDataURL()`);
+          const shot = join(tmpdir(), `nuboro-canvas-${name}.png`);
+          writeFileSync(shot, Buffer.from(data.split(',')[1], 'base64'));
+          assert.fail(`${name}: ${JSON.stringify(result)}; the page's canvas: ${shot}`);
+        }
+      } finally {
+        await page.close().catch(() => {});
       }
-      assert.deepEqual(result, { differing: 0, first: null }, `${name}: ${JSON.stringify(result)}`);
-      console.log(`ok   ${name}`);
-    } catch (e) {
-      ++failed;
-      console.log(`FAIL ${name}: ${e.message}`);
-      const data = await page.evaluate(`document.getElementById('figure').toDataURL()`).catch(() => null);
-      if (data) {
-        const shot = join(tmpdir(), `nuboro-canvas-${name}.png`);
-        writeFileSync(shot, Buffer.from(data.split(',')[1], 'base64'));
-        console.log(`     the page's canvas: ${shot}`);
-      }
-    } finally {
-      await page.close().catch(() => {});
-    }
+    });
   }
-} finally {
-  await server.stop();
-  await browser.close();
-  rmSync(site, { recursive: true, force: true });
-}
-process.exit(failed ? 1 : 0);
+}, { prepare });

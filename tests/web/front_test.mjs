@@ -1,17 +1,8 @@
 // The real front-end in a real browser: the core started over the page shows the sample figure fetched
-// from the site, and keys reach the core: a turn redraws, a glide runs frame by frame to its end. The page
-// runs in a copy of the site without its offline copy, so each run fetches the build's own files.
+// from the site, and keys reach the core: a turn redraws, a glide runs frame by frame to its end.
 // Usage: node front_test.mjs SITE_FOLDER.
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
-import { Browser } from './cdp.mjs';
-import { serve } from './server.mjs';
-
-const site = mkdtempSync(join(tmpdir(), 'nuboro-front-'));
-cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
-rmSync(join(site, 'sw.js'));
+import { browserTest } from './harness.mjs';
 
 const text = (id) => `document.getElementById('${id}').textContent`;
 // How many pixels of the figure canvas have each colour, as "r,g,b" keys.
@@ -21,10 +12,7 @@ const COLOURS = `(() => { const c = document.getElementById('figure'); const d =
   return JSON.stringify(n); })()`;
 const picture = async (page) => page.evaluate(`document.getElementById('figure').toDataURL()`);
 
-const browser = await Browser.launch();
-const server = await serve(site);
-let failed = false;
-try {
+await browserTest('nuboro-front-', async ({ browser, server }) => {
   const page = await browser.newPage({});
   await page.navigate(server.url);
   await page.waitFor(`${text('explanation')} !== ''`, 'start of the core');
@@ -70,12 +58,4 @@ try {
     }
   }
   console.log('ok   the teacher\'s permissions take drawing and saving away and give them back');
-} catch (e) {
-  failed = true;
-  console.log(`FAIL ${e.stack}`);
-} finally {
-  await server.stop();
-  await browser.close();
-  rmSync(site, { recursive: true, force: true });
-}
-process.exit(failed ? 1 : 0);
+});

@@ -3,18 +3,14 @@
 // three views, a copy refused and a copy made, the level and size kept across a reload.
 // Usage: node lessons_test.mjs SITE_FOLDER. KEEP=1 keeps the screenshots; a failing run always does.
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { Browser } from './cdp.mjs';
-import { serve } from './server.mjs';
+import { browserTest } from './harness.mjs';
 import { answer, box, CHANGED, NO, OK, PICKERS, started, TITLE, TITLE_NOW, YES } from './page_steps.mjs';
 
 const lessons = resolve(dirname(fileURLToPath(import.meta.url)), '../data/lessons');
-const site = mkdtempSync(join(tmpdir(), 'nuboro-lessons-'));
-cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
-rmSync(join(site, 'sw.js'));
 const shots = mkdtempSync(join(tmpdir(), 'nuboro-lessons-shots-'));
 
 const GREEN = '0,51,0', WHITE = '255,255,255';
@@ -145,29 +141,23 @@ lesson('2: three views, a copy refused and made, the level and size kept across 
     'senior.nbo with one step of 上級');
 });
 
-const browser = await Browser.launch();
-const server = await serve(site);
-let failed = 0;
-try {
+let kept = false;
+await browserTest('nuboro-lessons-', async ({ browser, server, check }) => {
   for (const { name, run } of lessonsRun) {
-    const page = await open(browser, server.url);
-    await page.send('Page.bringToFront');
-    try {
-      await run(page, { browser, server });
-      console.log(`ok   lesson ${name}`);
-    } catch (e) {
-      ++failed;
-      console.log(`FAIL lesson ${name}\n${e.stack}`);
-      writeFileSync(join(shots, `lesson${name[0]}.png`), await page.screenshot().catch(() => Buffer.alloc(0)));
-    } finally {
-      await page.close().catch(() => {});
-    }
+    await check(`lesson ${name}`, async () => {
+      const page = await open(browser, server.url);
+      await page.send('Page.bringToFront');
+      try {
+        await run(page, { browser, server });
+      } catch (e) {
+        kept = true;
+        writeFileSync(join(shots, `lesson${name[0]}.png`), await page.screenshot().catch(() => Buffer.alloc(0)));
+        console.log(`screenshot in ${shots}`);
+        throw e;
+      } finally {
+        await page.close().catch(() => {});
+      }
+    });
   }
-} finally {
-  await server.stop();
-  await browser.close();
-  rmSync(site, { recursive: true, force: true });
-}
-if (failed || process.env.KEEP) console.log(`screenshots in ${shots}`);
-else rmSync(shots, { recursive: true, force: true });
-process.exit(failed ? 1 : 0);
+  if (!kept && !process.env.KEEP) rmSync(shots, { recursive: true, force: true });
+});

@@ -1,16 +1,11 @@
 // Sounds, the clipboard, About and help of the real front-end in a real browser, each reached the way a
 // learner reaches it (a key, a click on the menu item's control). Usage: node services_test.mjs SITE_FOLDER.
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { dirname, join, resolve } from 'node:path';
+import { readFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { Browser, within } from './cdp.mjs';
-import { serve } from './server.mjs';
-
-const site = mkdtempSync(join(tmpdir(), 'nuboro-services-'));
-cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
-rmSync(join(site, 'sw.js'));
+import { within } from './cdp.mjs';
+import { browserTest } from './harness.mjs';
 
 // The controls' ids, by the order of the core's own list.
 const here = dirname(fileURLToPath(import.meta.url));
@@ -78,20 +73,7 @@ const AUDIO = (state) => `(() => {
   };
 })()`;
 
-const browser = await Browser.launch();
-const server = await serve(site);
-let failed = false;
-async function check(what, body) {
-  try {
-    await body();
-    console.log(`ok   ${what}`);
-  } catch (e) {
-    failed = true;
-    console.log(`FAIL ${what}\n${e.stack}`);
-  }
-}
-
-try {
+await browserTest('nuboro-services-', async ({ browser, server, site, check }) => {
   // Sounds: no audio is made before the learner's first gesture (the splash is silent and start-up does not
   // wait); after it a turn plays its sound, decoded once, and the version box its own. A page that may not
   // play, or has no audio, works just the same.
@@ -203,9 +185,4 @@ try {
     await page.click('#help [data-help="back"]');
     await page.waitFor(`${heading} === ${JSON.stringify(contents)}`, 'the contents page again');
   });
-} finally {
-  await server.stop();
-  await browser.close();
-  rmSync(site, { recursive: true, force: true });
-}
-process.exit(failed ? 1 : 0);
+});

@@ -3,15 +3,10 @@
 // disabled control, the three views, and a drag that turns the figure in a window scaled down to fit.
 // Usage: node window_test.mjs SITE_FOLDER. With NUBORO_SHOTS=folder it leaves a screenshot of each size.
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
-import { Browser } from './cdp.mjs';
-import { serve } from './server.mjs';
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { browserTest } from './harness.mjs';
 
-const site = mkdtempSync(join(tmpdir(), 'nuboro-window-'));
-cpSync(resolve(process.argv[2] ?? 'build-web/site'), site, { recursive: true });
-rmSync(join(site, 'sw.js'));
 
 const text = (id) => `document.getElementById('${id}').textContent`;
 const named = (name) => `document.querySelector('[data-name="${name}"]')`;
@@ -55,19 +50,7 @@ async function chooseSize(page, item) {
   await page.click(`[data-name="${item}"]`);
 }
 
-const browser = await Browser.launch();
-const server = await serve(site);
-let failed = false;
-const check = async (what, body) => {
-  try {
-    await body();
-    console.log(`ok   ${what}`);
-  } catch (e) {
-    failed = true;
-    console.log(`FAIL ${what}\n${e.stack}`);
-  }
-};
-try {
+await browserTest('nuboro-window-', async ({ browser, server, check }) => {
   const page = await browser.newPage({});
   await page.navigate(server.url);
   await page.waitFor(`${text('explanation')} !== ''`, 'start of the core');
@@ -195,12 +178,4 @@ try {
     await page.waitFor(`${text('explanation')} === '${HANDS_TEXT}'`, 'the drag explained');
     await page.waitFor(`${text('angle')} === '正面図'`, 'the front view by hand');
   });
-} catch (e) {
-  failed = true;
-  console.log(`FAIL ${e.stack}`);
-} finally {
-  await server.stop();
-  await browser.close();
-  rmSync(site, { recursive: true, force: true });
-}
-process.exit(failed ? 1 : 0);
+});
