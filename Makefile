@@ -6,7 +6,7 @@ JOBS ?= 2
 # emcc's optimiser finds Debian's JavaScript modules only through NODE_PATH when node is not Debian's.
 EMENV = NODE_PATH=/usr/share/nodejs$${NODE_PATH:+:$$NODE_PATH}
 
-.PHONY: run test build deps clean web web-run web-deps
+.PHONY: run test build deps clean web web-run web-deps web-bench
 
 run: build
 	cd $(BUILD)/app && ./nuboro
@@ -24,7 +24,8 @@ deps:
 
 # The browser front-end: one folder of static files, $(WEB_BUILD)/site.
 web: web-deps
-	$(EMENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(EMENV) emcmake cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DNUBORO_CANVAS_STATES=$(abspath $(BUILD))/canvas-states
 	$(EMENV) cmake --build $(WEB_BUILD) -j$(JOBS)
 
 web-run: web
@@ -33,6 +34,11 @@ web-run: web
 
 web-deps:
 	./scripts/install-deps web
+
+# The speed page: the site and its benchmark module measured in headless Chromium (bench/web/speed.mjs).
+web-bench: web
+	$(EMENV) cmake --build $(WEB_BUILD) --target nuboro_bench -j$(JOBS)
+	node bench/web/speed.mjs $(WEB_BUILD)/site $(WEB_BUILD)/bench
 
 clean:
 	rm -rf $(BUILD) $(WEB_BUILD)

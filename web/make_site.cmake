@@ -6,7 +6,8 @@ foreach(name ${page})
 endforeach()
 configure_file(${ICON} ${SITE}/nuboro.svg COPYONLY)
 
-file(GLOB served RELATIVE ${SITE} ${SITE}/*)
+# Recursively: the program's own files (the sample figure) sit in folders of their own.
+file(GLOB_RECURSE served LIST_DIRECTORIES false RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM served sw.js)
 list(SORT served)
 set(digests "")

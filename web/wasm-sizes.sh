@@ -7,7 +7,8 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 gz() { gzip -9c "$1" | wc -c; }
-common="-std=c++20 -I. web/glue/page.cpp web/probe/shell_probe.cpp -sMODULARIZE -sEXPORT_ES6
+common="-std=c++20 -I. -Icore web/glue/page.cpp web/front/*.cpp $(find core -name '*.cpp' | sort)
+  -sMODULARIZE -sEXPORT_ES6
   -sEXPORT_NAME=createNuboro -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH -sFILESYSTEM=0
   -sEXPORTED_RUNTIME_METHODS=ccall -sEXPORTED_FUNCTIONS=_main,_malloc,_free"
 printf '%-5s %-9s %10s %10s %10s %10s\n' level asyncify wasm wasm.gz js js.gz

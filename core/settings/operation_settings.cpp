@@ -117,7 +117,7 @@ void ReadSettings(Context& c, SettingsStore& store) {
   c.state.mstrDataPath = Trimmed(dataPath).empty() ? u"./data" : dataPath;
 }
 
-void StoreSettings(Context& c, SettingsStore& store) {
+void WriteSettings(Context& c, SettingsStore& store) {
   const std::u16string section(kSettingsSection);
   const auto flag = [&](Control item) {
     return std::u16string(c.controls.IsChecked(item) ? u"True" : u"False");
@@ -129,6 +129,10 @@ void StoreSettings(Context& c, SettingsStore& store) {
   store.Write(section, u"DrawEnabled", flag(Control::mnuDrawEnabled));
   store.Write(section, u"SaveEnabled", flag(Control::mnuSaveEnabled));
   store.Write(section, u"DataPath", c.state.mstrDataPath);
+}
+
+void StoreSettings(Context& c, SettingsStore& store) {
+  WriteSettings(c, store);
   // The program ends right after this; settings lost without a word would surprise the teacher next time.
   if (!store.Sync())
     c.dialogs.ShowMessage({u"設定を保存できませんでした。\n保存先: " + store.Location(), u"エラー",

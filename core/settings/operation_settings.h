@@ -36,6 +36,8 @@ void ToggleDrawPermission(Context& c);
 void ToggleSavePermission(Context& c);
 
 void ReadSettings(Context& c, SettingsStore& store);
+// The settings as they stand, written without a word; StoreSettings also makes sure they are kept.
+void WriteSettings(Context& c, SettingsStore& store);
 void StoreSettings(Context& c, SettingsStore& store);
 
 // Conversions of stored texts; nothing when the text is not a value of that kind.

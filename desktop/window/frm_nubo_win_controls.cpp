@@ -15,6 +15,7 @@
 #include "construction/controls.h"
 #include "qt_convert.h"
 #include "settings/operation_settings.h"
+#include "shell/timers.h"
 #include "shell/window_layout.h"
 #include "window/frm_nubo_win.h"
 #include "window/wood_panel.h"
@@ -24,17 +25,6 @@ QIcon DesignIcon(const QString& name) { return QIcon(QStringLiteral(":/icons/%1.
 
 QString Name(const ControlRow& row) { return QString::fromLatin1(row.name); }
 
-// Timers as designed: interval, and whether they run from the start.
-struct TimerDesign {
-  Control id;
-  int interval;
-  bool running;
-};
-constexpr TimerDesign kTimers[] = {
-    {Control::TurningTimer, 100, false},
-    {Control::Watchman, 500, true},
-    {Control::WatchExplanation, 0, true},  // fires only once start-up gives it an interval
-};
 }  // namespace
 
 void FrmNuboWin::BuildMenus() {

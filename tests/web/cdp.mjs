@@ -94,7 +94,7 @@ export class Browser {
     const { browserContextId } = shared ? {} : await this.send('Target.createBrowserContext', {});
     const { targetId } = await this.send('Target.createTarget', { url: 'about:blank', browserContextId });
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
-    const page = new Page(this, sessionId, browserContextId);
+    const page = new Page(this, sessionId, browserContextId, targetId);
     await Promise.all(['Page.enable', 'Runtime.enable', 'Network.enable', 'DOM.enable'].map((m) => page.send(m)));
     return page;
   }
@@ -129,10 +129,17 @@ function describeKey(name) {
 }
 
 export class Page {
-  constructor(browser, sessionId, browserContextId) {
+  constructor(browser, sessionId, browserContextId, targetId) {
     this.browser = browser;
     this.sessionId = sessionId;
     this.browserContextId = browserContextId;
+    this.targetId = targetId;
+  }
+
+  // Closes the page with its context, so that nothing of it runs beside the next one.
+  async close() {
+    await this.browser.send('Target.closeTarget', { targetId: this.targetId });
+    if (this.browserContextId) await this.browser.send('Target.disposeBrowserContext', { browserContextId: this.browserContextId });
   }
 
   send(method, params) { return this.browser.send(method, params, this.sessionId); }
@@ -145,10 +152,11 @@ export class Page {
     return r.result.value;
   }
 
-  // Polls the page every 10 ms until `expression` is truthy, and gives its value.
+  // Polls the page every 10 ms until `expression` is truthy, and gives its value. A promise is waited
+  // for first: its answer is what must be truthy, not the promise.
   waitFor(expression, what, limit = LIMIT_MS) {
     return within(this.evaluate(`new Promise((resolve) => {
-      const check = () => { let v; try { v = (${expression}); } catch { v = undefined; }
+      const check = async () => { let v; try { v = await (${expression}); } catch { v = undefined; }
         if (v) resolve(v); else setTimeout(check, 10); };
       check(); })`), what, limit);
   }

@@ -62,16 +62,25 @@ struct ChosenFile {
   std::string bytes;
 };
 enum class FileResult { Done, Cancelled, Failed };
+// Failed with a name: that file was chosen but could not be read.
 struct OpenedFile {
   FileResult result = FileResult::Cancelled;
   ChosenFile file;
 };
-// `extension` is ".nbo" and the like; `description` names the kind in the picker.
+// `extension` is ".nbo" and the like; `description` names the kind in the picker. A file dropped on the
+// page answers the next call instead. Of a huge file only the first 32 MiB come, still too many for a figure.
 OpenedFile OpenFile(std::u16string_view extension, std::u16string_view description);
-// Writes the whole of `bytes` and only then commits the file (the picker's writable is closed last); a
-// browser without the picker downloads them instead. Done only when the bytes are all out.
-FileResult SaveFile(std::u16string_view suggested_name, std::u16string_view description,
-                    std::string_view bytes);
+// Where to save: the picker's file is kept for WriteFile and its name comes back; a browser without the
+// picker asks for a name, and WriteFile downloads.
+struct SaveTarget {
+  FileResult result = FileResult::Cancelled;
+  std::u16string name;
+};
+SaveTarget ChooseSaveFile(std::u16string_view suggested_name, std::u16string_view extension,
+                          std::u16string_view description);
+// Writes the whole of `bytes` to the kept file and only then commits it (the writable is closed last), or
+// downloads them as `name`. Done only when the bytes are all out.
+FileResult WriteFile(std::u16string_view name, std::string_view bytes);
 
 // Waits for the display's next frame (requestAnimationFrame): glides are paced by it.
 void NextFrame();
@@ -85,6 +94,30 @@ void StopTimer(int id);
 void SetText(std::string_view element_id, std::u16string_view text);
 void SetTitle(std::u16string_view title);
 
+// The program has ended: the page says so, takes no more input and offers to start again.
+void End();
+
+// The main window as elements of the page (site/window.js, site/menus.js): each row of the core's control
+// table once at start, then placements and states by the table's ids. Texts are UTF-8.
+struct ControlElement {
+  int id = 0;
+  int kind = 0;  // ControlKind
+  std::string_view name, caption, shortcut;
+  int place = 0;
+  bool checkable = false;
+  std::string_view icon;  // a file of icons/ without ".svg"; empty for none
+  int icon_size = 0;
+};
+void AddControl(const ControlElement& control);
+void PlaceControl(int id, int x, int y, int width, int height);
+void SetControlState(int id, bool enabled, bool checked, bool visible);
+void SetWindowSize(int width, int height, int toolbar_height, int status_bar_height);
+void SetPanelWidths(int explanation, int angle);
+void SetWaitCursor(bool on);
+void FocusFigure();
+// Copies the top-left width x height pixels of one canvas, as shown (texts too), into another.
+void CopyCanvas(std::string_view from, std::string_view to, int width, int height);
+
 // What the page calls. Each runs to its end (or to its wait) before the next starts; a key pressed or a
 // timer due meanwhile is delivered afterwards, a timer's ticks folded into one.
 struct Entries {
@@ -94,7 +127,14 @@ struct Entries {
   // An element of the page marked data-control="id" was clicked or tapped.
   std::function<void(int id)> control;
   std::function<void(int id)> timer;
+  // The figure canvas by hand, in its own pixels: see HandEvent.
+  std::function<void(int event, int a, int b)> hand;
+  // A file was dropped on the page; the next open dialog answers with it.
+  std::function<void()> drop;
 };
+// What `hand` gets: a press, move (a, b the position), release, wheel (a its units, 120 a notch, + away
+// from the user), pinch (a the two fingers' distance) and pinch end.
+enum class HandEvent { Press, Move, Release, Wheel, Pinch, PinchEnd };
 // Call from main(): the page starts the front-end through `start` once the module is loaded.
 void Connect(Entries entries);
 

@@ -66,3 +66,46 @@ export function ask(text, title, buttons, icon) {
     row.firstElementChild.focus();
   });
 }
+
+// A modal form dialog of the page, made once under `id`: a title bar, the body's markup and a row of
+// buttons, each [label, value]. The page's own stylesheet gives it the message box's look.
+export function formDialog(id, title, body, buttons) {
+  let dialog = document.getElementById(id);
+  if (dialog) return dialog;
+  dialog = document.createElement('dialog');
+  dialog.id = id;
+  dialog.className = 'form-box';
+  dialog.innerHTML = `<form method="dialog"><div class="title"></div><div class="body">${body}</div>
+    <div class="buttons"></div></form>`;
+  dialog.querySelector('.title').textContent = title;
+  dialog.querySelector('.buttons').append(...buttons.map(([label, value]) => {
+    const button = document.createElement('button');
+    button.value = value;
+    button.textContent = label;
+    return button;
+  }));
+  document.body.append(dialog);
+  return dialog;
+}
+
+// Shows a form dialog and resolves with the value of the button that closed it; Esc gives ''.
+export function runForm(dialog) {
+  return new Promise((resolve) => {
+    dialog.returnValue = '';
+    dialog.addEventListener('close', () => resolve(dialog.returnValue), { once: true });
+    dialog.showModal();
+  });
+}
+
+// A line of text, or null when the learner backs out or leaves it empty.
+export async function askText(title, label, value) {
+  const dialog = formDialog('text-box', title, `<label><span></span> <input name="text" size="28"></label>`,
+    [['OK', 'ok'], ['キャンセル', '']]);
+  dialog.querySelector('.title').textContent = title;
+  dialog.querySelector('label span').textContent = label;
+  const input = dialog.querySelector('input');
+  input.value = value;
+  const answer = runForm(dialog);
+  input.select();
+  return (await answer) === 'ok' && input.value.trim() ? input.value.trim() : null;
+}

@@ -1,12 +1,22 @@
 // Figure files in and out: the File System Access pickers where the browser has them, an upload and a
 // download where it has not. Results in the order of page::FileResult.
-import { ask } from './dialog.js';
+import { ask, askText, dialogOpen } from './dialog.js';
+import { keptFolder } from './folder.js';
 
 const DONE = 0, CANCELLED = 1, FAILED = 2;
 const MIME = 'application/x-nuboro-figure';
+// More than the core's reader accepts, so an over-long file still reads as one; a stray huge file is
+// not taken into memory whole.
+const READ_LIMIT = 32 * 1024 * 1024;
 
-function pickerTypes(extension, description) {
-  return [{ description, accept: { [MIME]: [extension] } }];
+function pickerOptions(extension, description) {
+  return extension ? { types: [{ description, accept: { [MIME]: [extension] } }] } : {};
+}
+
+// The pickers start in the data folder the learner kept, else where the last one ended.
+async function startIn() {
+  const folder = await keptFolder();
+  return folder ? { startIn: folder } : { id: 'figures' };
 }
 
 // A picker opens only in answer to the learner's own gesture. A command that waited behind another (a
@@ -18,6 +28,15 @@ async function withGesture(open) {
     if (e.name !== 'SecurityError' && e.name !== 'NotAllowedError') throw e;
     if (await ask('ファイルを選びます。', '', 1, 0) !== 0) throw new DOMException('', 'AbortError');
     return open();
+  }
+}
+
+async function read(file) {
+  try {
+    const bytes = new Uint8Array(await file.slice(0, READ_LIMIT).arrayBuffer());
+    return { result: DONE, name: file.name, bytes };
+  } catch {
+    return { result: FAILED, name: file.name };
   }
 }
 
@@ -35,15 +54,7 @@ function upload(extension) {
       window.removeEventListener('focus', onFocus);
       resolve(result);
     };
-    const onChange = async () => {
-      const file = input.files[0];
-      if (!file) return finish({ result: CANCELLED });
-      try {
-        finish({ result: DONE, name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) });
-      } catch {
-        finish({ result: FAILED });
-      }
-    };
+    const onChange = async () => finish(input.files[0] ? await read(input.files[0]) : { result: CANCELLED });
     const onCancel = () => finish({ result: CANCELLED });
     // Where an input fires no cancel event, the page getting its focus back without a file is the
     // only sign of a closed chooser; without this the program would wait for ever.
@@ -55,12 +66,57 @@ function upload(extension) {
   });
 }
 
+// A file dropped on the page waits here for the open dialog its drop starts.
+let dropped = null;
+
 export async function openFile(extension, description) {
+  if (dropped) {
+    const file = dropped;
+    dropped = null;
+    return read(file);
+  }
   if (!window.showOpenFilePicker) return upload(extension);
+  let handle;
   try {
-    const [handle] = await withGesture(() => window.showOpenFilePicker({ types: pickerTypes(extension, description), id: 'figures' }));
-    const file = await handle.getFile();
-    return { result: DONE, name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
+    const options = { ...pickerOptions(extension, description), ...(await startIn()) };
+    [handle] = await withGesture(() => window.showOpenFilePicker(options));
+  } catch (e) {
+    return { result: e.name === 'AbortError' ? CANCELLED : FAILED };
+  }
+  try {
+    return read(await handle.getFile());
+  } catch {
+    return { result: FAILED, name: handle.name };
+  }
+}
+
+// A file dropped while no dialog is up opens through `open`, the page's queue. Nothing dropped may make
+// the browser leave the page for it: the figure would be lost.
+export function takeDrops(open) {
+  document.addEventListener('dragover', (e) => e.preventDefault());
+  document.addEventListener('drop', (e) => {
+    e.preventDefault();
+    const file = e.dataTransfer.files[0];
+    if (!file || dialogOpen()) return;
+    dropped = file;
+    open();
+  });
+}
+
+// The file chosen in the save picker, written by the next writeFile.
+let target = null;
+
+export async function chooseSaveFile(name, extension, description) {
+  target = null;
+  if (!window.showSaveFilePicker) {
+    // A download goes where the browser puts downloads; only its name is the learner's to give.
+    const typed = await askText('名前を付けて保存', 'ファイル名', name);
+    return typed ? { result: DONE, name: typed } : { result: CANCELLED };
+  }
+  try {
+    const options = { suggestedName: name, ...pickerOptions(extension, description), ...(await startIn()) };
+    target = await withGesture(() => window.showSaveFilePicker(options));
+    return { result: DONE, name: target.name };
   } catch (e) {
     return { result: e.name === 'AbortError' ? CANCELLED : FAILED };
   }
@@ -78,16 +134,10 @@ function download(name, bytes) {
 
 // The writable stream writes to a side file and replaces the chosen one only on close: a failed write is
 // aborted and leaves the old file whole.
-export async function saveFile(name, description, bytes) {
-  if (!window.showSaveFilePicker) return download(name, bytes);
-  const dot = name.lastIndexOf('.');
-  const types = dot > 0 ? pickerTypes(name.slice(dot), description) : undefined;
-  let handle;
-  try {
-    handle = await withGesture(() => window.showSaveFilePicker({ suggestedName: name, types, id: 'figures' }));
-  } catch (e) {
-    return e.name === 'AbortError' ? CANCELLED : FAILED;
-  }
+export async function writeFile(name, bytes) {
+  const handle = target;
+  target = null;
+  if (!handle) return download(name, bytes);
   let writable;
   try {
     writable = await handle.createWritable();

@@ -1,9 +1,15 @@
 // The page around the WebAssembly module: what its C++ side calls (Module.page), and the one queue through
 // which keys, clicks and timers enter it.
-import createNuboro from './nuboro.js';
+import createNuboro from './front.js';
+import { playWave } from './sound.js';
+import { copyPicture } from './clipboard.js';
+import { loadAbout, showAbout, closeAbout } from './about.js';
+import { openHelp } from './help.js';
 import { virtualKey, dialogKey } from './keys.js';
 import { ask, dialogOpen } from './dialog.js';
-import { openFile, saveFile } from './files.js';
+import { openFile, chooseSaveFile, writeFile, takeDrops } from './files.js';
+import { prepareOtherOptions, openOtherOptions, dataPathDialog } from './options.js';
+import { windowPage } from './window.js';
 
 const CANVAS_FONT = '12px "Noto Sans CJK JP", "Hiragino Sans", "Yu Gothic", "Meiryo", sans-serif';
 
@@ -17,6 +23,9 @@ let module = null;
 function enter(name, ...args) {
   if (!module) return;  // keys pressed while the page loads
   if (name === 'page_timer' && waiting.some(([n, a]) => n === name && a[0] === args[0])) return;
+  // Moves of a hand still waiting are one move: the gesture counts from where the last step left it.
+  const last = waiting.at(-1);
+  if (name === 'page_hand' && args[0] === 1 && last?.[0] === name && last[1][0] === 1) return void (last[1] = args);
   waiting.push([name, args]);
   if (!running) drain();
 }
@@ -35,6 +44,12 @@ async function drain() {
     }
   }
   running = false;
+}
+
+function keepOffline() {
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch((e) => console.warn('offline copy not kept:', e));
+  }
 }
 
 function fail(error) {
@@ -63,7 +78,11 @@ const page = {
     }
     context(id).putImageData(new ImageData(data, width, height), 0, 0);
     // For the start-up benchmark: navigation to the first picture.
-    if (!performance.getEntriesByName('nuboro-first-frame').length) performance.mark('nuboro-first-frame');
+    if (!performance.getEntriesByName('nuboro-first-frame').length) {
+      performance.mark('nuboro-first-frame');
+      // The offline copy fetches the whole site: only once the figure is up, not in its way.
+      setTimeout(keepOffline, 0);
+    }
   },
   text(id, x, y, text, pixel) {
     const c = context(id);
@@ -90,7 +109,11 @@ const page = {
     }
   },
   openFile,
-  saveFile,
+  chooseSaveFile,
+  writeFile,
+  prepareOtherOptions,
+  openOtherOptions,
+  dataPathDialog,
   startTimer(id, interval) {
     clearInterval(timers.get(id));
     timers.set(id, setInterval(() => enter('page_timer', id), interval));
@@ -99,9 +122,29 @@ const page = {
     clearInterval(timers.get(id));
     timers.delete(id);
   },
+  playWave,
+  copyPicture,
+  loadAbout,
+  showAbout,
+  closeAbout,
+  openHelp,
+  // After 終了: a page cannot close its tab, so it says the program has ended and takes nothing more.
+  end() {
+    module = null;
+    waiting.length = 0;
+    for (const id of timers.keys()) page.stopTimer(id);
+    document.getElementById('window').hidden = true;
+    const ended = document.createElement('section');
+    ended.id = 'ended';
+    const again = Object.assign(document.createElement('button'), { type: 'button', textContent: 'もう一度始める' });
+    again.addEventListener('click', () => location.reload());
+    ended.append(Object.assign(document.createElement('p'), { textContent: '立体ヌボロを終了しました。' }), again);
+    document.body.append(ended);
+  },
   setText(id, text) {
     document.getElementById(id).textContent = text;
   },
+  ...windowPage(enter),
 };
 
 // Every key the program knows goes to it and nowhere else, so F5 does not reload, Ctrl+S does not save
@@ -119,16 +162,16 @@ document.addEventListener('keydown', (event) => {
 });
 
 document.addEventListener('click', (event) => {
-  const control = event.target.closest?.('[data-control]');
+  const control = event.target.closest?.('[data-control]:not(:disabled)');
   if (control && !dialogOpen()) enter('page_control', Number(control.dataset.control));
 });
 
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch((e) => console.warn('offline copy not kept:', e));
-}
+takeDrops(() => enter('page_drop'));
+
 
 try {
   module = await createNuboro({ page });
+  performance.mark('nuboro-module-ready');
   enter('page_start');
 } catch (e) {
   fail(e);
