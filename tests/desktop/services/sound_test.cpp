@@ -6,11 +6,11 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtEndian>
 #include <vector>
 
