@@ -12,8 +12,11 @@ EM_ASYNC_JS(char*, js_fetch, (const char16_t* path, int length, int max_bytes, i
   try {
     const url = UTF16ToString(path, length * 2);
     // Start-up's sample figure is already on its way: taken without a trip to the network.
-    let bytes = await Module.page.fetchedEarly(url);
-    if (bytes === undefined) {
+    const early = Module.page.fetchedEarly(url);
+    let bytes = null;
+    if (early) {
+      bytes = await early;
+    } else {
       const response = await fetch(url);
       if (!response.ok) return 0;
       bytes = await response.arrayBuffer();

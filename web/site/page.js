@@ -126,7 +126,7 @@ const page = {
       return false;
     }
   },
-  // undefined when `path` was not fetched early; then null when it could not be.
+  // The bytes of `path` fetched from the start (null when they could not be), or undefined.
   fetchedEarly(path) {
     const url = new URL(path, document.baseURI).href;
     const bytes = early.get(url);
