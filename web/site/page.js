@@ -9,9 +9,15 @@ import { openFile, chooseSaveFile, writeFile, takeDrops } from './files.js';
 import { windowPage } from './window.js';
 
 // What start-up never needs is fetched when first asked for, or once the first frame is up.
+// One that cannot be fetched (offline before the page was kept) is tried again next time, and meanwhile
+// answers as closed or refused rather than leave the program waiting.
 const later = (load) => {
   let loading = null;
-  return () => (loading ??= load());
+  return () => (loading ??= load().catch((e) => {
+    console.warn('not fetched:', e);
+    loading = null;
+    return null;
+  }));
 };
 const options = later(() => import('./options.js'));
 const help = later(() => import('./help.js'));
@@ -137,10 +143,10 @@ const page = {
   chooseSaveFile,
   writeFile,
   prepareOtherOptions() {
-    options().then((m) => m.prepareOtherOptions());
+    options().then((m) => m?.prepareOtherOptions());
   },
-  openOtherOptions: async () => (await options()).openOtherOptions(),
-  dataPathDialog: async (current) => (await options()).dataPathDialog(current),
+  openOtherOptions: async () => (await options())?.openOtherOptions() ?? -1,
+  dataPathDialog: async (current) => (await options())?.dataPathDialog(current) ?? null,
   startTimer(id, interval) {
     clearInterval(timers.get(id));
     timers.set(id, setInterval(() => enter('page_timer', id), interval));
@@ -150,12 +156,12 @@ const page = {
     timers.delete(id);
   },
   playWave,
-  copyPicture: async (id) => (await clipboard()).copyPicture(id),
+  copyPicture: async (id) => (await clipboard())?.copyPicture(id) ?? false,
   loadAbout,
   showAbout,
   closeAbout,
   openHelp(path) {
-    help().then((m) => m.openHelp(path));
+    help().then((m) => m?.openHelp(path));
   },
   // After 終了: a page cannot close its tab, so it says the program has ended and takes nothing more.
   end() {
