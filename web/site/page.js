@@ -2,14 +2,35 @@
 // which keys, clicks and timers enter it.
 import createNuboro from './front.js';
 import { playWave } from './sound.js';
-import { copyPicture } from './clipboard.js';
 import { loadAbout, showAbout, closeAbout } from './about.js';
-import { openHelp } from './help.js';
 import { virtualKey, dialogKey } from './keys.js';
 import { ask, dialogOpen } from './dialog.js';
 import { openFile, chooseSaveFile, writeFile, takeDrops } from './files.js';
-import { prepareOtherOptions, openOtherOptions, dataPathDialog } from './options.js';
 import { windowPage } from './window.js';
+
+// What start-up never needs is fetched when first asked for, or once the first frame is up.
+// One that cannot be fetched (offline before the page was kept) is tried again next time, and meanwhile
+// answers as closed or refused rather than leave the program waiting.
+const later = (load) => {
+  let loading = null;
+  return () => (loading ??= load().catch((e) => {
+    console.warn('not fetched:', e);
+    loading = null;
+    return null;
+  }));
+};
+const options = later(() => import('./options.js'));
+const help = later(() => import('./help.js'));
+const clipboard = later(() => import('./clipboard.js'));
+
+// Start-up reads the sample figure: fetched beside the module and handed over at once, so that start-up
+// runs through to its first frame instead of waiting for the network while the page draws a half-built
+// window. Each is handed over once; a later read fetches afresh.
+const early = new Map();
+for (const path of ['data/sample/nubo01.nbo']) {
+  const url = new URL(path, document.baseURI).href;
+  early.set(url, fetch(url).then((r) => (r.ok ? r.arrayBuffer() : null)).catch(() => null));
+}
 
 const CANVAS_FONT = '12px "Noto Sans CJK JP", "Hiragino Sans", "Yu Gothic", "Meiryo", sans-serif';
 
@@ -81,7 +102,10 @@ const page = {
     if (!performance.getEntriesByName('nuboro-first-frame').length) {
       performance.mark('nuboro-first-frame');
       // The offline copy fetches the whole site: only once the figure is up, not in its way.
-      setTimeout(keepOffline, 0);
+      setTimeout(() => {
+        keepOffline();
+        for (const load of [options, help, clipboard]) load();
+      }, 0);
     }
   },
   text(id, x, y, text, pixel) {
@@ -108,12 +132,21 @@ const page = {
       return false;
     }
   },
+  // The bytes of `path` fetched from the start (null when they could not be), or undefined.
+  fetchedEarly(path) {
+    const url = new URL(path, document.baseURI).href;
+    const bytes = early.get(url);
+    early.delete(url);
+    return bytes;
+  },
   openFile,
   chooseSaveFile,
   writeFile,
-  prepareOtherOptions,
-  openOtherOptions,
-  dataPathDialog,
+  prepareOtherOptions() {
+    options().then((m) => m?.prepareOtherOptions());
+  },
+  openOtherOptions: async () => (await options())?.openOtherOptions() ?? -1,
+  dataPathDialog: async (current) => (await options())?.dataPathDialog(current) ?? null,
   startTimer(id, interval) {
     clearInterval(timers.get(id));
     timers.set(id, setInterval(() => enter('page_timer', id), interval));
@@ -123,11 +156,13 @@ const page = {
     timers.delete(id);
   },
   playWave,
-  copyPicture,
+  copyPicture: async (id) => (await clipboard())?.copyPicture(id) ?? false,
   loadAbout,
   showAbout,
   closeAbout,
-  openHelp,
+  openHelp(path) {
+    help().then((m) => m?.openHelp(path));
+  },
   // After 終了: a page cannot close its tab, so it says the program has ended and takes nothing more.
   end() {
     module = null;
