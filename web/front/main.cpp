@@ -25,7 +25,7 @@ struct Program {
   PageCanvas canvas;
   PageControls controls{canvas};
   PageServices services;
-  PageDialogs dialogs{services.FileSystem(), services.Settings(),
+  PageDialogs dialogs{services.FileSystem(),
                       [](const OtherOptionValues& v) { ApplyOtherOptions(TheProgram().context, v); }};
   WatchmanState watchman;
   Context context{state, canvas, controls, dialogs, services, watchman};

@@ -30,7 +30,7 @@ void PageCanvas::DrawFigure(const DisplayList& list) {
   };
   if (std::any_of(list.begin(), list.end(), clears)) texts_.clear();
   RasteriseList(target, list, background_, [&](const TextPrim& t, double x, double y) {
-    texts_.push_back({static_cast<int>(x), static_cast<int>(y), t.text, page::Pixel(0, 0, 0)});
+    texts_.push_back({static_cast<int>(x), static_cast<int>(y), t.text, ToPixel(kBlack)});
   });
   figure_.Present(texts_);
 }

@@ -6,7 +6,6 @@
 
 #include "core/figure/figure_file.h"
 #include "core/figure/text.h"
-#include "core/settings/operation_settings.h"
 #include "web/glue/page.h"
 
 // clang-format off
@@ -85,9 +84,6 @@ DataPathChoice PageDialogs::RunDataPathDialog(const std::u16string& current) {
   if (!name) return {};
   DataPathChoice choice{true, std::u16string(name, static_cast<std::size_t>(length))};
   std::free(name);
-  // The desktop stores the folder when the program ends; a page is closed without that, and the kept
-  // handle would otherwise outlive the name that goes with it.
-  settings_.Write(std::u16string(kSettingsSection), u"DataPath", choice.dataPath);
-  settings_.Sync();
+  // Stored with the other settings once the command has run, beside the folder handle the page keeps.
   return choice;
 }

@@ -7,17 +7,14 @@
 #include <vector>
 
 #include "core/settings/other_options.h"
-#include "core/settings/settings_store.h"
 #include "core/shell/dialogs.h"
 #include "web/front/page_files.h"
 
 class PageDialogs : public Dialogs {
  public:
-  // The learner's chosen files go to `files`, a kept data folder to `settings`, the other options'
-  // "確認" to `applyOtherOptions`.
-  PageDialogs(SiteFiles& files, SettingsStore& settings,
-              std::function<void(const OtherOptionValues&)> applyOtherOptions)
-      : files_(files), settings_(settings), apply_other_options_(std::move(applyOtherOptions)) {}
+  // The learner's chosen files go to `files`, the other options' "確認" to `applyOtherOptions`.
+  PageDialogs(SiteFiles& files, std::function<void(const OtherOptionValues&)> applyOtherOptions)
+      : files_(files), apply_other_options_(std::move(applyOtherOptions)) {}
 
   MessageAnswer ShowMessage(const Message& m) override;
   std::optional<std::u16string> RunOpenDialog(const std::u16string& folder,
@@ -37,7 +34,6 @@ class PageDialogs : public Dialogs {
 
  private:
   SiteFiles& files_;
-  SettingsStore& settings_;
   std::function<void(const OtherOptionValues&)> apply_other_options_;
   std::u16string file_name_;
 };

@@ -68,8 +68,5 @@ void PageServices::Update(Control timer) {
     page::StopTimer(id);
 }
 
-void PageServices::EndProgram() {
-  for (Control id = Control{}; static_cast<int>(id) < kControlCount; id = Control(static_cast<int>(id) + 1))
-    page::StopTimer(static_cast<int>(id));
-  page::End();
-}
+// The page stops its timers as it ends.
+void PageServices::EndProgram() { page::End(); }

@@ -127,7 +127,7 @@ Canvas::Canvas(std::string element_id, int width, int height) : element_id_(std:
 void Canvas::Resize(int width, int height) {
   width_ = width;
   height_ = height;
-  pixels_.assign(static_cast<size_t>(width) * height, Pixel(255, 255, 255));
+  pixels_.assign(static_cast<size_t>(width) * height, 0xffffffffu);
 }
 
 void Canvas::Fill(uint32_t pixel) { std::fill(pixels_.begin(), pixels_.end(), pixel); }
@@ -193,7 +193,6 @@ FileResult WriteFile(std::u16string_view name, std::string_view bytes) {
 }
 
 void NextFrame() { js_next_frame(); }
-void Sleep(int ms) { emscripten_sleep(static_cast<unsigned>(ms)); }
 void StartTimer(int id, int interval_ms) { js_start_timer(id, interval_ms); }
 void StopTimer(int id) { js_stop_timer(id); }
 

@@ -11,13 +11,8 @@
 
 namespace page {
 
-// One pixel as ImageData lays it out in memory (R, G, B, A bytes; wasm is little-endian), so the line
-// rasteriser writes straight into what the canvas shows: give it colours made here.
-constexpr uint32_t Pixel(uint8_t r, uint8_t g, uint8_t b) {
-  return 0xff000000u | uint32_t(b) << 16 | uint32_t(g) << 8 | r;
-}
-
-// A <canvas> of the page fed from pixels this side owns. Texts go over the pixels in the page's font,
+// A <canvas> of the page fed from pixels this side owns, laid out as ImageData has them in memory (R, G,
+// B, A bytes; wasm is little-endian): the core's PixelOrder::Abgr. Texts go over the pixels in the page's font,
 // since only the browser has the fonts.
 class Canvas {
  public:
@@ -34,7 +29,7 @@ class Canvas {
   struct Text {
     int x = 0, y = 0;
     std::u16string text;
-    uint32_t pixel = Pixel(0, 0, 0);
+    uint32_t pixel = 0xff000000u;  // black
   };
   void Present(std::span<const Text> texts = {}) const;
 
@@ -84,8 +79,6 @@ FileResult WriteFile(std::u16string_view name, std::string_view bytes);
 
 // Waits for the display's next frame (requestAnimationFrame): glides are paced by it.
 void NextFrame();
-// Waits `ms` milliseconds with the page live (emscripten_sleep), as the splash does.
-void Sleep(int ms);
 // Repeating timers by the front-end's own ids; each tick reaches Entries::timer.
 void StartTimer(int id, int interval_ms);
 void StopTimer(int id);
