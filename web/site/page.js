@@ -206,7 +206,6 @@ takeDrops(() => enter('page_drop'));
 
 try {
   module = await createNuboro({ page });
-  performance.mark('nuboro-module-ready');
   enter('page_start');
 } catch (e) {
   fail(e);
